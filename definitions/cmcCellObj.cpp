@@ -191,8 +191,11 @@ void cmcCellObj::applyFont(QByteArrayView specification) {
 
 // %[category.][link][[index]][:argument]
 void cmcCellObj::applyLink(QByteArrayView group) {
-    const qsizetype dot = group.indexOf('.');
-    if (dot >= 0 && (dot == 0 || group[dot - 1] != '\\')) {
+    // A dot after the index or argument has begun cannot end a category name.
+    qsizetype dot = 0;
+    while (dot < group.size() && group[dot] != '.' && group[dot] != '[' && group[dot] != ':')
+        ++dot;
+    if (dot < group.size() && group[dot] == '.' && (dot == 0 || group[dot - 1] != '\\')) {
         categoryNumber = cmcCellNames::categoryNumber(group.first(dot));
         group = group.sliced(dot + 1);
     }
