@@ -223,6 +223,13 @@ TEST(cmcCellObj, InheritsLookAndLinkButNotText) {
     EXPECT_EQ(green.font()->colour, 0x00008000u);
     EXPECT_EQ(green.font()->styles, cmcFont::fsBold);
     EXPECT_EQ(cell("{(Font=ANSI_CHARSET,Arial,,%5,,,)}", nullptr, &basic).font()->height, 1);
+    // A copy, unlike a reset, keeps the cell's own font and popup menu.
+    cmcCellObj repeated = cell("{(Font=,,clGreen,,,,)(PopupMenu=GI_PMenu_UpDn)}x", nullptr, &basic);
+    const cmcCellObj copy = repeated;
+    repeated.setText("changed");
+    EXPECT_EQ(copy.font()->colour, 0x00008000u);
+    EXPECT_EQ(copy.popupMenu(), "GI_PMenu_UpDn");
+    EXPECT_EQ(copy.text(), "x");
     EXPECT_EQ(basicFont->height, -17);
     EXPECT_EQ(cell("{(Font=,,,,,,)}").font(), cmcFont());
 }
