@@ -218,6 +218,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, KcfCrafted, testing::ValuesIn(CraftedCases), [](
     return name.toStdString();
 });
 
+TEST_F(KcfFile, ReaderUsedAgainForgetsTheLastFilesHeader) {
+    target.resize(mm::ImageSize);
+    cmcKcfFile reader;
+    reader.setImage(target);
+    cmcKcfDocument::prepareReader(reader);
+    putFile(path, Model + "#MapRev=2\n#EtcData=00AB\n" + Rec0 + Rec1);
+    EXPECT_EQ(reader.read(path, Small), cmcKcfFile::MapRev);
+    putFile(path, Model + "#EtcData=001A\n" + Rec0 + Rec1);
+    EXPECT_EQ(reader.read(path, Small), cmcKcfFile::Ok);
+    EXPECT_EQ(reader.mapRevision(), -1);
+    EXPECT_EQ(reader.decodedEtcData(), 1);
+}
+
 TEST_F(KcfFile, MissingFileGivesCodeOne) {
     EXPECT_EQ(readBack(Small, dir.filePath("none.kcf")), cmcKcfFile::FileOpen);
 }
