@@ -22,8 +22,10 @@ public:
     QByteArray title;
     int clipboardClears = 0;
     int treeRebuilds = 0;
+    bool visible = true;
 
 protected:
+    bool mainWindowVisible() const override { return visible; }
     void showTitle(const QByteArray& text) override { title = text; }
     void clearClipboard() override { ++clipboardClears; }
     void rebuildTree() override { ++treeRebuilds; }
@@ -290,6 +292,18 @@ TEST_F(indDocumentTest, ReceiversDestinationWithoutSaveQuestionRenewsAnUntouched
     EXPECT_EQ(settings->destination, 3);
     EXPECT_EQ(settings->optionFlagB, 1);
     EXPECT_EQ(doc->document(), doc->templateImage());
+}
+
+TEST_F(indDocumentTest, DuringTheInitialSetupTheReceiversDestinationIsTakenWithoutQuestions) {
+    settings->destination = indEnviron::NoDestination;
+    doc->visible = false;
+    edit();
+    doc->setReceiverInformation(3, 0, 1);
+    events.Send(32, 7, 1);
+    EXPECT_TRUE(prompt.asked().isEmpty());
+    EXPECT_EQ(settings->destination, 3);
+    EXPECT_EQ(doc->document(), doc->templateImage());
+    EXPECT_FALSE(doc->isModified());
 }
 
 TEST_F(indDocumentTest, PendingDestinationComesBackWithoutConvertingTheDocument) {
