@@ -17,9 +17,13 @@ constexpr int LinkPageBase = 36;
 
 enum Event {
     FinishEdit = 22,
+    SetupFinished = 31,
     DocumentChanged = 28,
     LinkNameChanged = 29,
     ApplyCloneInformation = 32,
+    CloneStarted = 38,
+    CloneEnded = 39,
+    CloneWindowClosed = 40,
     ChannelsChanged = 42,
     TreeCaption = 47,
 };
@@ -166,6 +170,17 @@ bool indDocument::OpenWithDialog() {
 bool indDocument::OpenRecent(int index) {
     const QString path = settings.recent.at(index);
     return !path.isEmpty() && Open(path);
+}
+
+QString indDocument::recentMenuCaption(int position) {
+    if (position < 0 || position >= RecentMenuItems)
+        return {};
+    const QString caption = settings.recent.Caption(position, settings.currentDirectory);
+    return caption.isEmpty() ? caption : QString("&%1 %2").arg(position + 1).arg(caption);
+}
+
+bool indDocument::mayClose() {
+    return confirmSave(Named) != cmcPrompt::AnswerCancel;
 }
 
 cmcPrompt::Answer indDocument::askKeepDestination() {
@@ -363,6 +378,15 @@ void indDocument::onEvent(void* context, cmcEvent& event) {
         break;
     case ApplyCloneInformation:
         self->applyCloneInformation(event.first, event.second);
+        break;
+    case SetupFinished:
+        self->showMainWindow();
+        break;
+    case CloneStarted:
+    case CloneEnded:
+    case CloneWindowClosed:
+        if (self->mainWindowVisible())
+            self->setMainWindowEnabled(event.number != CloneStarted);
         break;
     case ChannelsChanged:
         self->documentImage.rebuildBankIndex();

@@ -21,6 +21,7 @@ public:
     static constexpr uint32_t ImageSize = 0x9130;
     static constexpr uint32_t ModelCode = 0x3250;
     static constexpr uint32_t ModelVersion = 1;
+    static constexpr int RecentMenuItems = 4;
 
     enum Wording { Named, Plain };
 
@@ -54,6 +55,10 @@ public:
     bool SaveAs();
     bool Save(const QString& fileName);
     bool OpenRecent(int index);
+    // The File menu's item for a recent file ("&1 name.kcf"), empty when it is to be hidden.
+    QString recentMenuCaption(int position);
+    // Closing asks the save question; false keeps the program running.
+    bool mayClose();
     // Yes, No or Cancel; callers stop on Cancel.
     cmcPrompt::Answer confirmSave(Wording wording);
 
@@ -82,6 +87,10 @@ protected:
     virtual bool mainWindowVisible() const { return true; }
     virtual void setBusyCursor(bool busy) { (void)busy; }
     virtual void clearClipboard() {}
+    // The initial setup finished: show, enable and focus the main window.
+    virtual void showMainWindow() {}
+    // A clone session keeps the visible main window disabled while it runs.
+    virtual void setMainWindowEnabled(bool enabled) { (void)enabled; }
 
     indEnviron& settings;
     cmcEvMan& events;

@@ -26,6 +26,10 @@ public:
 
 protected:
     bool mainWindowVisible() const override { return visible; }
+    void setMainWindowEnabled(bool value) override { enabled.push_back(value); }
+
+public:
+    std::vector<bool> enabled;
     void showTitle(const QByteArray& text) override { title = text; }
     void clearClipboard() override { ++clipboardClears; }
     void rebuildTree() override { ++treeRebuilds; }
@@ -248,6 +252,26 @@ TEST_F(indDocumentTest, NamedQuestionAnsweredYesSavesUnderTheFileName) {
     EXPECT_EQ(prompt.asked().size(), 1);
     ASSERT_TRUE(doc->Open(file));
     EXPECT_EQ(doc->document().getByte(mm::Comment), 'E');
+}
+
+TEST_F(indDocumentTest, RecentMenuShowsFourOfTheTenFilesByNameInTheCurrentFolder) {
+    for (int i = 0; i < 11; ++i)
+        settings->recent.AddFirst(path("f%1.kcf").arg(i));
+    settings->recent.AddFirst("/elsewhere/g.kcf");
+    EXPECT_EQ(settings->recent.Count(), 10);
+    EXPECT_EQ(doc->recentMenuCaption(0), "&1 /elsewhere/g.kcf");
+    EXPECT_EQ(doc->recentMenuCaption(3), "&4 f8.kcf");
+    EXPECT_EQ(doc->recentMenuCaption(4), "");
+}
+
+TEST_F(indDocumentTest, CloneSessionsDisableOnlyAVisibleMainWindow) {
+    events.Send(38);
+    events.Send(40);
+    events.Send(39, 1);
+    doc->visible = false;
+    events.Send(38);
+    events.Send(39, 0);
+    EXPECT_EQ(doc->enabled, (std::vector<bool>{false, true, true}));
 }
 
 TEST_F(indDocumentTest, TwoChannelsOnOneBankSlotGiveTheConflictValue) {
