@@ -315,6 +315,16 @@ void indDocument::changeDestination(int destination, bool convert) {
     documentReplaced();
 }
 
+void indDocument::adoptClonedImage(const cmcEeprom& image) {
+    events.Send(ApplyCloneInformation, TakeOptionFlags, 0);
+    documentImage = image;
+    convertAndRefresh(documentImage);
+    setModified(true);
+    setFileName({});
+    events.Send(ApplyCloneInformation, 0, 1);
+    documentReplaced();
+}
+
 void indDocument::setReceiverInformation(int destination, int flagA, int flagB) {
     receiverDestination = destination;
     receiverFlagA = flagA;

@@ -77,6 +77,11 @@ public:
     // Makes the destination current; with `convert` the document follows it.
     void changeDestination(int destination, bool convert);
 
+    // A memory read from the receiver becomes the document: converted, untitled and modified.
+    void adoptClonedImage(const cmcEeprom& image);
+    // Refreshes the pages and tells every part that the whole document changed.
+    void documentReplaced();
+
     // What the last clone information query read from the receiver; event 32 applies it.
     void setReceiverInformation(int destination, int flagA, int flagB);
 
@@ -105,7 +110,6 @@ private:
     void postTreeCaptions();
     void postLinkCaption(int link);
     void setFileName(const QString& fileName);
-    void documentReplaced();
     QString fileDialog(bool save);
     cmcPrompt::Answer askKeepDestination();
 
