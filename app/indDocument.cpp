@@ -242,10 +242,9 @@ bool indDocument::SaveAs() {
 
 bool indDocument::Save(const QString& fileName) {
     events.Send(FinishEdit);
-    convertToDestination(documentImage);
     setBusyCursor(true);
-    const int error = cmcKcfDocument::write(fileName, documentImage, settings.destination,
-                                            {showFileMessage, &prompt});
+    const int error = cmcKcfDocument::save(fileName, documentImage, bandPlan(), templateCopy,
+                                           {showFileMessage, &prompt});
     setBusyCursor(false);
     if (error != 0)
         return false;
