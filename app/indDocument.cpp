@@ -135,8 +135,8 @@ cmcPrompt::Answer indDocument::confirmSave(Wording wording) {
         question, cmcPrompt::YesNoCancel, cmcPrompt::AnswerYes, cmcPrompt::Exclamation));
     if (answer != cmcPrompt::AnswerYes)
         return answer;
-    const bool saved = name.isEmpty() || wording == Plain ? SaveAs() : Save(name);
-    return saved ? cmcPrompt::AnswerYes : cmcPrompt::AnswerCancel;
+    const bool done = name.isEmpty() || wording == Plain ? SaveAs() : Save(name);
+    return done ? cmcPrompt::AnswerYes : cmcPrompt::AnswerCancel;
 }
 
 bool indDocument::New() {

@@ -37,6 +37,8 @@ public:
     ~indEnviron();
 
     bool allowedToRun() const { return mayRun; }
+    // Where this store keeps its settings, for the parts that keep values of their own there.
+    const Places& placesInUse() const { return places; }
     void write();
 
     // The device a COM port number opens: the stored one, else the n-th standard serial port.
