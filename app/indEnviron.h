@@ -4,6 +4,7 @@
 
 #include <QLockFile>
 #include <QMap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,10 @@ public:
     // Where this store keeps its settings, for the parts that keep values of their own there.
     const Places& placesInUse() const { return places; }
     void write();
+
+    // The stored window bounds, pulled back into the work area so that at least 16 pixels of
+    // the window stay inside it and its top edge is not above it.
+    QRect windowBounds(const QRect& workArea) const;
 
     // The device a COM port number opens: the stored one, else the n-th standard serial port.
     QString portDevice(int port) const;
