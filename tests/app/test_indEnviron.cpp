@@ -167,12 +167,14 @@ TEST_F(indEnvironTest, WithoutTheMarkerEverythingIsDefault) {
     EXPECT_EQ(env->settingsMarker, indEnviron::ValidMarker);
 }
 
-TEST_F(indEnvironTest, EtcDataWithWrongCheckBitsLeadsToTheInitialSetup) {
+TEST_F(indEnvironTest, EtcDataWithWrongCheckBitsOrAnUnknownDestinationLeadsToTheInitialSetup) {
     storeValidSettings();
-    poke("Setup/Etc Data", clsEtcData::encode(6, 0, 1) ^ 1);
-    auto env = start();
-    EXPECT_EQ(env->destination, indEnviron::NoDestination);
-    EXPECT_EQ(env->setupDone, 0);
+    for (const int word : {clsEtcData::encode(6, 0, 1) ^ 1, clsEtcData::encode(20, 1, 1)}) {
+        poke("Setup/Etc Data", word);
+        auto env = start();
+        EXPECT_EQ(env->destination, indEnviron::NoDestination) << word;
+        EXPECT_EQ(env->setupDone, 0);
+    }
 }
 
 TEST_F(indEnvironTest, SetupArgumentInAnyCaseForcesTheInitialSetup) {
