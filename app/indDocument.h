@@ -72,6 +72,8 @@ public:
     void convertToDestination(cmcEeprom& image);
     void refitChannels(cmcEeprom& image);
     void loadTemplate();
+    // The band plan of the current destination and option flags.
+    indDestination bandPlan() const;
     void noteDestination();
     void applyPendingDestination();
     // Makes the destination current; with `convert` the document follows it.
@@ -106,7 +108,6 @@ private:
     static void showFileMessage(void* context, const QByteArray& text);
     void applyCloneInformation(int flags, int value);
     bool acceptReceiverDestination(int flags);
-    indDestination bandPlan() const;
     void postTreeCaptions();
     void postLinkCaption(int link);
     void setFileName(const QString& fileName);
