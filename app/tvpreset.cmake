@@ -3,6 +3,7 @@ mavik_embed_lines(${CMAKE_CURRENT_BINARY_DIR}/tv_tables.cpp tvTableLines
                   ${PROJECT_SOURCE_DIR}/data/tv_tables.txt)
 
 add_library(mavik_tvpreset STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/cmcTvPreset.cpp
     ${CMAKE_CURRENT_LIST_DIR}/cmcTvTables.cpp
     ${CMAKE_CURRENT_BINARY_DIR}/tv_tables.cpp
 )

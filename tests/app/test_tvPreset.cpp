@@ -1,5 +1,9 @@
+#include "MemoryMap.h"
+#include "cmcEeprom.h"
 #include "cmcFatal.h"
+#include "cmcTvPreset.h"
 #include "cmcTvTables.h"
+#include "datCh.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +73,140 @@ TEST(TvTables, DirectoryHoldsEighteenTablesAndNothingBeyond) {
 TEST(TvTablesDeathTest, MalformedLineEndsTheProgram) {
     const char* const lines[] = {"=1 X", "49250000 \" 1CH\"", "49250000 \"1CH\"", nullptr};
     EXPECT_EXIT(cmcTvTables{lines}, testing::ExitedWithCode(cmcFatal::ExitStatus), "1CH");
+}
+
+// A template whose band default 6 has every setting switched on, and a document whose memory
+// channels are all empty.
+class TvPresetTest : public testing::Test {
+protected:
+    void SetUp() override {
+        templ.resize(mm::ImageSize);
+        datCh band(&templ);
+        band.frequency = 145000000;
+        band.offset = 600000;
+        band.duplex = 1;
+        band.step = 4;
+        band.mode = 0;
+        band.attenuator = 1;
+        band.afFilter = 1;
+        band.toneMode = 1;
+        band.toneIndex = 8;
+        band.dtcsIndex = 5;
+        band.dtcsPolarity = 1;
+        band.canceller = 2;
+        band.trainFrequency = 2280;
+        band.storeBandDefault(cmcTvPreset::BandDefaultRecord);
+        document.resize(mm::ImageSize);
+        datCh empty(&document);
+        empty.setInUse(false);
+        for (int n = 0; n < mm::MemoryChannels; ++n)
+            empty.store(datCh::KindMemory, n);
+    }
+
+    datCh channel(int n) {
+        datCh ch(&document);
+        ch.load(datCh::KindMemory, n);
+        return ch;
+    }
+    void useChannel(int n, int bank, int position) {
+        datCh ch(&document);
+        ch.frequency = 433000000;
+        ch.bankGroup = bank;
+        ch.bankPosition = position;
+        ch.store(datCh::KindMemory, n);
+    }
+
+    cmcEeprom templ;
+    cmcEeprom document;
+};
+
+constexpr int Usa = 17;
+constexpr int Fot = 4;
+
+TEST_F(TvPresetTest, GroupPresetReplacesTheGroupsFirstRowsFromBandDefaultSix) {
+    useChannel(105, 0, 3);
+    useChannel(168, 0, 4);
+    cmcTvPreset preset(document, templ, 6);
+    EXPECT_EQ(preset.presetGroup(Usa, 1), cmcTvPreset::Done);
+    EXPECT_EQ(preset.storedCount(), 68);
+
+    const datCh first = channel(100);
+    EXPECT_TRUE(first.inUse());
+    EXPECT_EQ(first.frequency, 59750000u);
+    EXPECT_EQ(QByteArray(first.name.data(), 6), " 2CH  ");
+    EXPECT_EQ(first.mode, datCh::ModeWFM);
+    EXPECT_EQ(first.step, cmcTvPreset::PresetStep);
+    EXPECT_EQ(first.toneIndex, 8);
+    EXPECT_EQ(first.dtcsIndex, 5);
+    EXPECT_EQ(first.trainFrequency, 2280u);
+    for (int field : {int(first.offset), first.duplex, first.attenuator, first.afFilter,
+                      first.toneMode, first.dtcsPolarity, first.canceller, first.vsc})
+        EXPECT_EQ(field, 0);
+    EXPECT_EQ(first.bankGroup, datCh::NoBank);
+
+    EXPECT_EQ(channel(167).frequency, 805750000u);
+    EXPECT_EQ(channel(105).bankGroup, datCh::NoBank);
+    EXPECT_EQ(channel(168).frequency, 433000000u);
+    EXPECT_EQ(channel(168).bankGroup, 0);
+    EXPECT_FALSE(channel(99).inUse());
+}
+
+TEST_F(TvPresetTest, JapaneseTableTakesTheAutomaticStepOnlyWhereReceiversChooseIt) {
+    const struct {
+        int table;
+        int destination;
+        int step;
+    } cases[] = {{cmcTvTables::Japan, 0, datCh::StepAuto},
+                 {cmcTvTables::Japan, 14, datCh::StepAuto},
+                 {cmcTvTables::Japan, 15, datCh::StepAuto},
+                 {cmcTvTables::Japan, 6, cmcTvPreset::PresetStep},
+                 {Usa, 0, cmcTvPreset::PresetStep}};
+    for (const auto& c : cases) {
+        cmcTvPreset(document, templ, c.destination).presetGroup(c.table, 0);
+        EXPECT_EQ(channel(0).step, c.step) << c.table << " " << c.destination;
+    }
+}
+
+TEST_F(TvPresetTest, BankPresetFillsTheFirstEmptyChannelsAndTakesOverThePositions) {
+    useChannel(0, 2, 1);
+    useChannel(2, 2, 7);
+    cmcTvPreset preset(document, templ, 6);
+    EXPECT_EQ(preset.presetBank(Fot, 2), cmcTvPreset::Done);
+    EXPECT_EQ(preset.storedCount(), 6);
+    const int expected[] = {1, 3, 4, 5, 6, 7};
+    for (int position = 0; position < 6; ++position) {
+        const datCh ch = channel(expected[position]);
+        EXPECT_EQ(ch.bankGroup, 2);
+        EXPECT_EQ(ch.bankPosition, position);
+    }
+    EXPECT_EQ(channel(1).frequency, 181750000u);
+    EXPECT_EQ(channel(0).bankGroup, datCh::NoBank);
+    EXPECT_TRUE(channel(0).inUse());
+    EXPECT_EQ(channel(2).bankPosition, 7);
+    document.rebuildBankIndex();
+    EXPECT_EQ(document.bankEntry(2, 1), 3);
+}
+
+TEST_F(TvPresetTest, BankPresetWithoutEmptyChannelsStopsWithTheOverflowMessage) {
+    for (int n = 0; n < mm::MemoryChannels; ++n)
+        if (n != 40 && n != 900)
+            useChannel(n, datCh::NoBank, 0);
+    useChannel(10, 5, 2);
+    cmcTvPreset preset(document, templ, 6);
+    EXPECT_EQ(preset.presetBank(Fot, 5), cmcTvPreset::NoChannelSpace);
+    EXPECT_EQ(preset.storedCount(), 2);
+    EXPECT_EQ(channel(40).bankPosition, 0);
+    EXPECT_EQ(channel(900).bankPosition, 1);
+    // Position 2 keeps its channel: the preset stopped before it.
+    EXPECT_EQ(channel(10).bankGroup, 5);
+    EXPECT_EQ(cmcTvPreset::overflowText(), "Channel overflow.\nSome channels cannot be preset.");
+}
+
+TEST(TvPresetTexts, ConfirmationNamesTheTable) {
+    EXPECT_EQ(cmcTvPreset::confirmText(Fot),
+              "All TV CH will be replaced with 'FOT' table.\nAre you Sure ?");
+    EXPECT_EQ(cmcTvPreset::confirmText(16),
+              "All TV CH will be replaced with 'U.K.' table.\nAre you Sure ?");
 }
 
 } // namespace

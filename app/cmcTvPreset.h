@@ -1,0 +1,53 @@
+#pragma once
+
+#include "cmcTvTables.h"
+
+#include <QByteArray>
+
+class cmcEeprom;
+class datCh;
+
+// Fills the memory channels of a page with the channels of a built-in TV table. Every channel
+// starts from band default 6 of the template image and takes the table entry's frequency, name
+// and mode. Afterwards the caller sends the image-changed notification, so that the bank index
+// follows the channels (a preset onto a memory group can overwrite channels that sat in banks),
+// and posts the redraw of all cells.
+class cmcTvPreset {
+public:
+    enum Result { Done, NoChannelSpace };
+
+    // The document receives the channels; the template gives the band defaults; the destination
+    // decides the tuning step of the Japanese table.
+    cmcTvPreset(cmcEeprom& document, cmcEeprom& templateImage, int destination);
+
+    // Entry i becomes memory channel 100 * group + i, in no bank.
+    Result presetGroup(int table, int group);
+    // Entry i goes into the lowest-numbered empty memory channel, at bank position i; a channel
+    // that sat at that position before leaves the bank. Stops with NoChannelSpace when no memory
+    // channel is empty, the entries before that being preset.
+    Result presetBank(int table, int bank);
+
+    // Number of channels the last preset stored.
+    int storedCount() const { return stored; }
+
+    // The confirmation question naming the table.
+    static QByteArray confirmText(int table);
+    // The message shown when a bank preset stops for want of empty memory channels.
+    static QByteArray overflowText();
+
+    static constexpr char ConfirmKey[] = "GI_AppMess_Tv_Preset";
+    static constexpr char TableNamesKey[] = "GI_AppMess_Tv_Ch_Type";
+    static constexpr char NoChSpaceKey[] = "GI_Mess_Preset_NoChSpace";
+
+    static constexpr int BandDefaultRecord = 6;
+    static constexpr int PresetStep = 10;
+
+private:
+    datCh channelFor(const cmcTvTables::Entry& entry, int table) const;
+    void leaveBank(int bank, int position);
+
+    cmcEeprom& document;
+    cmcEeprom& templateImage;
+    int destination;
+    int stored = 0;
+};
