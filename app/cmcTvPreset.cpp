@@ -2,7 +2,9 @@
 
 #include "MemoryMap.h"
 #include "cmcEeprom.h"
+#include "cmcEvMan.h"
 #include "cmcGTex.h"
+#include "cmcPrompt.h"
 #include "datCh.h"
 
 namespace {
@@ -16,6 +18,23 @@ bool autoStepDestination(int destination) {
 
 cmcTvPreset::cmcTvPreset(cmcEeprom& document, cmcEeprom& templateImage, int destination)
     : document(document), templateImage(templateImage), destination(destination) {}
+
+bool cmcTvPreset::execute(cmcPrompt& prompt, int table, Target target, int number) {
+    const cmcPrompt::Message question = cmcPrompt::titled(
+        confirmText(table), cmcPrompt::OkCancel, cmcPrompt::AnswerCancel, cmcPrompt::Exclamation);
+    if (prompt.message(question) != cmcPrompt::AnswerOk)
+        return false;
+    const Result result = target == Bank ? presetBank(table, number) : presetGroup(table, number);
+    cmcEvMan* events = cmcEvMan::app();
+    if (events)
+        events->Send(EventImageChanged);
+    if (result == NoChannelSpace)
+        prompt.message(cmcPrompt::titled(overflowText(), cmcPrompt::Ok, cmcPrompt::AnswerOk,
+                                         cmcPrompt::Exclamation));
+    if (events)
+        events->Post(EventRedrawAll);
+    return true;
+}
 
 cmcTvPreset::Result cmcTvPreset::presetGroup(int table, int group) {
     stored = 0;

@@ -5,20 +5,26 @@
 #include <QByteArray>
 
 class cmcEeprom;
+class cmcPrompt;
 class datCh;
 
 // Fills the memory channels of a page with the channels of a built-in TV table. Every channel
 // starts from band default 6 of the template image and takes the table entry's frequency, name
-// and mode. Afterwards the caller sends the image-changed notification, so that the bank index
-// follows the channels (a preset onto a memory group can overwrite channels that sat in banks),
-// and posts the redraw of all cells.
+// and mode.
 class cmcTvPreset {
 public:
     enum Result { Done, NoChannelSpace };
+    enum Target { MemoryGroup, Bank };
 
     // The document receives the channels; the template gives the band defaults; the destination
     // decides the tuning step of the Japanese table.
     cmcTvPreset(cmcEeprom& document, cmcEeprom& templateImage, int destination);
+
+    // The whole command: asks whether to replace the channels, presets on OK, sends the
+    // image-changed event so that the bank index follows the channels (a group preset can
+    // overwrite channels that sat in banks), shows the overflow message and posts the redraw of
+    // all cells. False when the user cancelled and nothing changed.
+    bool execute(cmcPrompt& prompt, int table, Target target, int number);
 
     // Entry i becomes memory channel 100 * group + i, in no bank.
     Result presetGroup(int table, int group);
@@ -39,6 +45,8 @@ public:
     static constexpr char TableNamesKey[] = "GI_AppMess_Tv_Ch_Type";
     static constexpr char NoChSpaceKey[] = "GI_Mess_Preset_NoChSpace";
 
+    static constexpr int EventRedrawAll = 13;
+    static constexpr int EventImageChanged = 42;
     static constexpr int BandDefaultRecord = 6;
     static constexpr int PresetStep = 10;
 

@@ -8,4 +8,4 @@ add_library(mavik_tvpreset STATIC
     ${CMAKE_CURRENT_BINARY_DIR}/tv_tables.cpp
 )
 target_include_directories(mavik_tvpreset PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(mavik_tvpreset PUBLIC mavik_definitions mavik_memory Qt6::Core)
+target_link_libraries(mavik_tvpreset PUBLIC mavik_appcore)

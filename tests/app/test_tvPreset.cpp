@@ -1,6 +1,8 @@
 #include "MemoryMap.h"
 #include "cmcEeprom.h"
+#include "cmcEvMan.h"
 #include "cmcFatal.h"
+#include "cmcScriptPrompt.h"
 #include "cmcTvPreset.h"
 #include "cmcTvTables.h"
 #include "datCh.h"
@@ -187,19 +189,57 @@ TEST_F(TvPresetTest, BankPresetFillsTheFirstEmptyChannelsAndTakesOverThePosition
     EXPECT_EQ(document.bankEntry(2, 1), 3);
 }
 
+void recordEvent(void* context, cmcEvent& event) {
+    static_cast<QList<std::pair<int, int>>*>(context)->append({event.number, event.mode});
+}
+
 TEST_F(TvPresetTest, BankPresetWithoutEmptyChannelsStopsWithTheOverflowMessage) {
     for (int n = 0; n < mm::MemoryChannels; ++n)
         if (n != 40 && n != 900)
             useChannel(n, datCh::NoBank, 0);
     useChannel(10, 5, 2);
+    cmcEvMan events;
+    QList<std::pair<int, int>> seen;
+    events.AddListener(recordEvent, &seen);
+    cmcScriptPrompt prompt;
+    prompt.answer(cmcPrompt::AnswerOk);
+    prompt.answer(cmcPrompt::AnswerOk);
+
     cmcTvPreset preset(document, templ, 6);
-    EXPECT_EQ(preset.presetBank(Fot, 5), cmcTvPreset::NoChannelSpace);
+    EXPECT_TRUE(preset.execute(prompt, Fot, cmcTvPreset::Bank, 5));
+    events.deliverQueue();
+
     EXPECT_EQ(preset.storedCount(), 2);
     EXPECT_EQ(channel(40).bankPosition, 0);
     EXPECT_EQ(channel(900).bankPosition, 1);
     // Position 2 keeps its channel: the preset stopped before it.
     EXPECT_EQ(channel(10).bankGroup, 5);
-    EXPECT_EQ(cmcTvPreset::overflowText(), "Channel overflow.\nSome channels cannot be preset.");
+    const QList<cmcPrompt::Message> asked = prompt.messages();
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0].buttons, cmcPrompt::OkCancel);
+    EXPECT_EQ(asked[0].defaultAnswer, cmcPrompt::AnswerCancel);
+    EXPECT_EQ(asked[1].text, "Channel overflow.\nSome channels cannot be preset.");
+    EXPECT_EQ(asked[1].buttons, cmcPrompt::Ok);
+    EXPECT_EQ(asked[1].icon, cmcPrompt::Exclamation);
+    EXPECT_EQ(asked[1].caption, "Mavik");
+    const QList<std::pair<int, int>> expected = {{42, cmcEvent::Sent}, {13, cmcEvent::Posted}};
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(TvPresetTest, CancelledPresetChangesNothing) {
+    useChannel(0, 1, 0);
+    const cmcEeprom before = document;
+    cmcEvMan events;
+    QList<std::pair<int, int>> seen;
+    events.AddListener(recordEvent, &seen);
+    cmcScriptPrompt prompt;
+    prompt.answer(cmcPrompt::AnswerCancel);
+    EXPECT_FALSE(cmcTvPreset(document, templ, 6).execute(prompt, Usa, cmcTvPreset::MemoryGroup, 0));
+    events.deliverQueue();
+    EXPECT_TRUE(document == before);
+    EXPECT_TRUE(seen.isEmpty());
+    ASSERT_EQ(prompt.messages().size(), 1);
+    EXPECT_EQ(prompt.messages()[0].icon, cmcPrompt::Exclamation);
 }
 
 TEST(TvPresetTexts, ConfirmationNamesTheTable) {
