@@ -7,6 +7,8 @@
 #include "cmcPrompt.h"
 #include "datCh.h"
 
+#include <algorithm>
+
 namespace {
 
 // Destinations whose receivers pick the tuning step of the Japanese channels themselves.
@@ -20,6 +22,8 @@ cmcTvPreset::cmcTvPreset(cmcEeprom& document, cmcEeprom& templateImage, int dest
     : document(document), templateImage(templateImage), destination(destination) {}
 
 bool cmcTvPreset::execute(cmcPrompt& prompt, int table, Target target, int number) {
+    if (cmcTvTables::builtIn().table(table).empty())
+        return false;
     const cmcPrompt::Message question = cmcPrompt::titled(
         confirmText(table), cmcPrompt::OkCancel, cmcPrompt::AnswerCancel, cmcPrompt::Exclamation);
     if (prompt.message(question) != cmcPrompt::AnswerOk)

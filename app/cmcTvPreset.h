@@ -23,7 +23,7 @@ public:
     // The whole command: asks whether to replace the channels, presets on OK, sends the
     // image-changed event so that the bank index follows the channels (a group preset can
     // overwrite channels that sat in banks), shows the overflow message and posts the redraw of
-    // all cells. False when the user cancelled and nothing changed.
+    // all cells. False when the user cancelled or there is no such table, and nothing changed.
     bool execute(cmcPrompt& prompt, int table, Target target, int number);
 
     // Entry i becomes memory channel 100 * group + i, in no bank.
