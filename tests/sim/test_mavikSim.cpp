@@ -289,8 +289,9 @@ TEST_F(MavikSim, HangUpCutsAReadHalfway) {
     const ReadBack read = readBack(sim.read(request(F::ReadRequest)));
     EXPECT_TRUE(sim.hungUp());
     EXPECT_TRUE(read.endPayload.isEmpty());
-    EXPECT_GT(read.addresses.size(), ReceiverFrames / 3);
-    EXPECT_LT(read.addresses.size(), ReceiverFrames);
+    // What was still in the terminal's buffers when the line went dead is lost with it.
+    EXPECT_GT(read.addresses.size(), 0);
+    EXPECT_LE(read.addresses.size(), ReceiverFrames / 2);
     EXPECT_EQ(sim.waitForExit(3000), 0);
 }
 
