@@ -17,6 +17,9 @@ constexpr int ScanLinks = 10;
 constexpr int Banks = 22;
 constexpr int BankPositions = 100;
 constexpr int BandRecords = 11;
+// Band default records 0 .. 10, then the two records in band-default layout that open the
+// common settings block: thirteen records at consecutive addresses.
+constexpr int BandLayoutRecords = 13;
 constexpr int RecordSize = 16;
 
 constexpr int MemoryChannelBase = 0x0000;
@@ -48,6 +51,37 @@ constexpr int SignatureSize = 16;
 constexpr int BankIndexBase = 0x8000;
 constexpr uint16_t BankEntryFree = 0xFFFF;
 constexpr uint16_t BankEntryConflict = 0xFFFE;
+
+constexpr int memoryChannel(int n) {
+    return MemoryChannelBase + RecordSize * n;
+}
+constexpr int channelFlags(int n) {
+    return ChannelFlagBase + 2 * n;
+}
+constexpr int autoWrite(int n) {
+    return AutoWriteBase + RecordSize * n;
+}
+constexpr int scanEdge(int n) {
+    return ScanEdgeBase + RecordSize * n;
+}
+constexpr int scanEdgeFlags(int n) {
+    return ScanEdgeFlagBase + 4 * n;
+}
+constexpr int bandDefault(int n) {
+    return BandDefaultBase + RecordSize * n;
+}
+constexpr int scanLinkMembers(int k) {
+    return ScanLinkMemberBase + 4 * k;
+}
+constexpr int bankName(int b) {
+    return BankNameBase + NameSlotSize * b;
+}
+constexpr int scanLinkName(int k) {
+    return ScanLinkNameBase + NameSlotSize * k;
+}
+constexpr int bankIndexEntry(int bank, int position) {
+    return BankIndexBase + 2 * (BankPositions * bank + position);
+}
 
 // A range table ends at the first pair whose end is below its start.
 struct Range {

@@ -33,6 +33,18 @@ public:
     // when asked for, the format signature. The image must hold the whole receiver area.
     bool formatAccepted(bool checkSignature) const;
 
+    // Becomes the template of a destination: the receiver area of its built-in default image
+    // (destinations without one use image 6) and an empty bank index. An image smaller than
+    // mm::ImageSize is first resized to it; the bytes between the two areas are kept.
+    void loadTemplate(int destination);
+
+    // The bank index is derived from the channels' bank group and position: each entry holds
+    // the used memory channel that claims it, mm::BankEntryFree, or mm::BankEntryConflict
+    // when several do.
+    void rebuildBankIndex();
+    // The entry of a bank and position; any value from 1300 up reads as mm::BankEntryFree.
+    uint16_t bankEntry(int bank, int position) const;
+
 private:
     bool blockFits(int32_t address, int32_t count) const;
 

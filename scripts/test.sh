@@ -13,3 +13,12 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The clone-file reader under libFuzzer: a bounded run from the committed seeds, new inputs kept
+# in the scratch folder.
+fuzz=build-fuzz
+cmake -S . -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+      -DMAVIK_FUZZ=ON -DMAVIK_TESTS=OFF -DMAVIK_BENCH=OFF
+cmake --build "$fuzz" --target fuzz_kcf_reader
+mkdir -p "$scratch/corpus_kcf"
+"$fuzz/tests/fuzz/fuzz_kcf_reader" -runs=20000 -max_len=2048 "$scratch/corpus_kcf" \
+    tests/fuzz/corpus_kcf
