@@ -1,7 +1,5 @@
 #include "cmcEvent.h"
 
-#include <cstring>
-
 QByteArray cmcEvent::text() const {
     const qsizetype end = payload.indexOf('\0');
     return end < 0 ? payload : payload.left(end);
