@@ -3,6 +3,7 @@
 #include "MemoryMap.h"
 #include "clsEtcData.h"
 #include "cmcEeprom.h"
+#include "indDestination.h"
 
 namespace {
 
@@ -46,6 +47,13 @@ int cmcKcfDocument::open(const QString& fileName, cmcEeprom& document, int& dest
     document = scratch;
     destination = file.decodedEtcData();
     return cmcKcfFile::Ok;
+}
+
+int cmcKcfDocument::save(const QString& fileName, cmcEeprom& document,
+                         const indDestination& destination, const cmcEeprom& templateImage,
+                         Messages messages) {
+    destination.convert(document, templateImage);
+    return write(fileName, document, destination.destination(), messages);
 }
 
 int cmcKcfDocument::write(const QString& fileName, cmcEeprom& document, int destination,

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class cmcEeprom;
+class indDestination;
 
 // How the document controller and the command line use clone files: the header values and
 // checks they give the file layer, and the checks they add of their own after a read.
@@ -29,6 +30,11 @@ public:
     // its message went to `messages`.
     static int open(const QString& fileName, cmcEeprom& document, int& destination,
                     Messages messages = {nullptr, nullptr});
+
+    // Save: converts `document` to the destination with the destination's template image, so
+    // that its destination-dependent settings and format marks always match, then writes it.
+    static int save(const QString& fileName, cmcEeprom& document, const indDestination& destination,
+                    const cmcEeprom& templateImage, Messages messages = {nullptr, nullptr});
 
     // Writes `document` as Save does, after the caller converted it to `destination`: model,
     // map revision 1, EtcData of the destination with flag b set, the image's own comment, the

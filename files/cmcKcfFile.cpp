@@ -84,7 +84,11 @@ int32_t clampToInt32(long long value) {
 
 // Upper-case hexadecimal, at least `digits` digits, as printf's "%0*X" gives it.
 void appendHex(QByteArray& out, uint32_t value, int digits) {
-    out += QByteArray::number(value, 16).toUpper().rightJustified(digits, '0');
+    static const char Digits[] = "0123456789ABCDEF";
+    while (digits < 8 && (value >> (4 * digits)) != 0)
+        ++digits;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += Digits[(value >> shift) & 0xFu];
 }
 
 void setBit(std::vector<uint8_t>& map, int32_t address) {
@@ -334,16 +338,13 @@ QByteArray cmcKcfFile::headerText() const {
 
 // Records never cross a multiple of the record length; the last one is cut at the range end.
 void cmcKcfFile::appendRange(QByteArray& out, int32_t start, int32_t end) const {
-    static const char Digits[] = "0123456789ABCDEF";
     for (int32_t a = start; a <= end;) {
         const int32_t count = std::min(recordLength - a % recordLength, end - a + 1);
         appendHex(out, static_cast<uint32_t>(a), 4);
         appendHex(out, static_cast<uint32_t>(count), 2);
         const uint8_t* bytes = image->bytes() + a;
-        for (int32_t i = 0; i < count; ++i) {
-            out += Digits[bytes[i] >> 4];
-            out += Digits[bytes[i] & 0xF];
-        }
+        for (int32_t i = 0; i < count; ++i)
+            appendHex(out, bytes[i], 2);
         out += LineEnd;
         a += count;
     }

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "cmcRecent.h"
+
+#include <QLockFile>
+#include <QMap>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QSettings;
+
+// The settings store. It owns the single-instance lock, reads the user's settings when the
+// program starts and writes them back when it ends; in between the other parts read and assign
+// its fields directly. A second instance of the program neither reads nor writes anything.
+class indEnviron {
+public:
+    static constexpr int ValidMarker = 753951;
+    static constexpr int NoDestination = 16;
+
+    struct Places {
+        QString lockName;
+        QString lockDirectory;
+        QString userFile;
+        // Machine-wide settings, only ever read.
+        QString machineFile;
+    };
+    // The program's own places: the user's configuration and runtime folders and /etc/xdg.
+    static Places standardPlaces();
+
+    // `screen` is the size the default window bounds are taken from.
+    indEnviron(const Places& places, const QStringList& arguments, QSize screen);
+    indEnviron(const indEnviron&) = delete;
+    indEnviron& operator=(const indEnviron&) = delete;
+    // Writes the settings when this instance owns the lock and they are valid.
+    ~indEnviron();
+
+    bool allowedToRun() const { return mayRun; }
+    void write();
+
+    // The device a COM port number opens: the stored one, else the n-th standard serial port.
+    QString portDevice(int port) const;
+    // An empty path goes back to the standard device.
+    void setPortDevice(int port, const QString& path);
+
+    int language = 0;
+    cmcRecent recent{10};
+    int settingsMarker = ValidMarker;
+    int fontSizePercentage = 100;
+    int toolbarVisible = 1;
+    int printerFontSize = 10;
+    int comPort = 1;
+    int highCloneSpeed = 1;
+    QString currentDirectory;
+    int windowLeft = 0;
+    int windowTop = 0;
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int splitter = 200;
+    int modelType = 0;
+    int setupDone = 0;
+    int destination = NoDestination;
+    int optionFlagA = 0;
+    int optionFlagB = 0;
+
+private:
+    void applyDefaults();
+    bool readUserSettings(QSettings& store);
+    bool readGlobal(QSettings& store);
+    bool readRecent(QSettings& store);
+    bool readView(QSettings& store);
+    bool readWindow(QSettings& store);
+    bool readSetup(QSettings& store);
+    void readPorts(QSettings& store);
+    void readLanguage();
+    void takeEtcData(int word);
+
+    Places places;
+    QSize screen;
+    std::unique_ptr<QLockFile> lock;
+    bool mayRun = false;
+    QMap<int, QString> portDevices;
+};

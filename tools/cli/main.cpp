@@ -1,0 +1,25 @@
+#include "cliCommands.h"
+#include "cliExit.h"
+
+#include <cstring>
+
+namespace {
+
+const cliCommand Commands[] = {
+    {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},
+    {"info", cliInfo}, {"read", cliRead},       {"write", cliWrite},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return cliExit::Usage;
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const cliCommand& command : Commands)
+        if (std::strcmp(argv[1], command.name) == 0)
+            return command.run(arguments);
+    return cliExit::Usage;
+}
