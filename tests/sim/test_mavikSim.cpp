@@ -295,6 +295,16 @@ TEST_F(MavikSim, HangUpCutsAReadHalfway) {
     EXPECT_EQ(sim.waitForExit(3000), 0);
 }
 
+TEST_F(MavikSim, HangUpCutsAWriteHalfway) {
+    SimRun sim({"--fault", "hang-up"});
+    ASSERT_TRUE(sim.started());
+    sim.send(writeFrames(defaultImage(6)));
+    const QByteArray echo = sim.receive(ReceiverFrames + 1);
+    EXPECT_TRUE(sim.hungUp());
+    EXPECT_LE(echo.count(char(0xFD)), ReceiverFrames / 2 + 1);
+    EXPECT_EQ(sim.waitForExit(3000), 0);
+}
+
 TEST_F(MavikSim, OnceEndsAfterOneOperationAndRemovesItsLink) {
     QTemporaryDir dir;
     const QString link = dir.filePath("kx44");
