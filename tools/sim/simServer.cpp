@@ -129,8 +129,6 @@ void simServer::run(const volatile std::sig_atomic_t& stop) {
         if (dropped) {
             // A closed program end reports a hang-up on every poll; look again a little later.
             usleep(ReconnectPollMs * 1000);
-            watch.events = POLLIN;
-            poll(&watch, 1, 0);
         } else if (poll(&watch, 1, hangUpSince >= 0 ? ReconnectPollMs : pollTimeout(now)) <= 0) {
             continue;
         }
