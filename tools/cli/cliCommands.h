@@ -12,3 +12,6 @@ struct cliCommand {
 int cliNew(const QStringList& arguments);
 int cliConvert(const QStringList& arguments);
 int cliDump(const QStringList& arguments);
+int cliInfo(const QStringList& arguments);
+int cliRead(const QStringList& arguments);
+int cliWrite(const QStringList& arguments);

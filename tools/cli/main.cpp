@@ -6,9 +6,8 @@
 namespace {
 
 const cliCommand Commands[] = {
-    {"new", cliNew},
-    {"convert", cliConvert},
-    {"dump", cliDump},
+    {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},
+    {"info", cliInfo}, {"read", cliRead},       {"write", cliWrite},
 };
 
 } // namespace

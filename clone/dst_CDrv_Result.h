@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cmcEeprom.h"
+
+#include <QByteArray>
+#include <cstdint>
+
+// What one clone operation produced. Handlers may change the code before the session reports
+// it.
+struct dst_CDrv_Result {
+    int32_t mode = 0;
+    int32_t code = 2;
+    // As sent; an information query replaces them with the receiver's model code and version.
+    uint32_t model = 0;
+    uint32_t identifier = 0;
+    QByteArray information;
+    cmcEeprom image;
+    // One bit per image address, least significant bit first: the addresses a read stored.
+    QByteArray receivedMap;
+};

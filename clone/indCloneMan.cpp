@@ -1,0 +1,172 @@
+#include "indCloneMan.h"
+
+#include "cmcCloneFrame.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcPrompt.h"
+
+namespace {
+
+constexpr int SessionStarted = 38;
+constexpr int SessionEnded = 39;
+constexpr int ProgressClosed = 40;
+
+constexpr int PreludeWaitMs = 200;
+constexpr int RequestWaitMs = 200;
+constexpr int HighSpeedRequestPreamble = 12;
+constexpr int WriteBlockSize = 32;
+constexpr int AcknowledgeTimeoutMs = 10000;
+
+void send(int number, int first = 0) {
+    if (cmcEvMan* events = cmcEvMan::app())
+        events->Send(number, first);
+}
+
+QByteArray checkLines(std::initializer_list<int> lines) {
+    QByteArray out;
+    for (int line : lines) {
+        if (!out.isEmpty())
+            out += '\n';
+        out += cmcGTex::app().GetText("GI_Mess_CloneErr_Check", line);
+    }
+    return out;
+}
+
+} // namespace
+
+void indCloneMan::setInformationHandler(Callback handler, void* context) {
+    informationHandler = handler;
+    informationContext = context;
+}
+
+void indCloneMan::setReadHandler(Callback handler, void* context) {
+    readHandler = handler;
+    readContext = context;
+}
+
+void indCloneMan::setUp(bool fast) {
+    drv.setPort(portNumber, fast ? "38400,N,8,1" : "9600,N,8,1");
+    if (fast) {
+        drv.setPreludeScript(cmcCloneFrame::speedSwitchScript(ModelCode));
+        drv.setExtraPreamble(HighSpeedRequestPreamble);
+        drv.setDataPreambles(0, 0);
+    } else {
+        // A fast session that failed halfway may have left part of its prelude behind.
+        drv.setPreludeScript({});
+    }
+    drv.setPreludeWait(PreludeWaitMs);
+    drv.setRequestWait(RequestWaitMs);
+    drv.setEchoCheck(true);
+    drv.setCountInEndFrame(true);
+    drv.setBlockSize(WriteBlockSize);
+    drv.setAcknowledgeTimeout(AcknowledgeTimeoutMs);
+}
+
+bool indCloneMan::begin(int operation, Callback callback, void* context) {
+    mode = operation;
+    completion = callback;
+    completionContext = context;
+    return true;
+}
+
+bool indCloneMan::startInformation(Callback callback, void* context) {
+    if (busy())
+        return false;
+    send(SessionStarted);
+    setUp(false);
+    begin(cmcCloneDrv::Information, callback, context);
+    totalBytes = 0;
+    return drv.startInformation(onDone, this);
+}
+
+bool indCloneMan::startRead(const mm::Range* coverage, Callback callback, void* context) {
+    if (busy())
+        return false;
+    totalBytes = mm::rangeByteCount(coverage);
+    setUp(highSpeed);
+    begin(cmcCloneDrv::Read, callback, context);
+    return drv.startRead(coverage, onDone, this);
+}
+
+bool indCloneMan::startWrite(const cmcEeprom& image, const mm::Range* ranges, Callback callback,
+                             void* context) {
+    if (busy())
+        return false;
+    totalBytes = mm::rangeByteCount(ranges);
+    setUp(highSpeed);
+    begin(cmcCloneDrv::Write, callback, context);
+    return drv.startWrite(image, ranges, onDone, this);
+}
+
+double indCloneMan::progress() const {
+    if (totalBytes <= 0 || mode == cmcCloneDrv::Information)
+        return 0;
+    return qMin(1.0, double(drv.dataByteCount()) / totalBytes);
+}
+
+int indCloneMan::filledSegments() const {
+    if (totalBytes <= 0 || mode == cmcCloneDrv::Information)
+        return 0;
+    return int((int64_t(BarSegments + 1) * drv.dataByteCount()) / totalBytes);
+}
+
+void indCloneMan::onDone(void* context, dst_CDrv_Result& result) {
+    static_cast<indCloneMan*>(context)->done(result);
+}
+
+void indCloneMan::done(dst_CDrv_Result& result) {
+    if (mode == cmcCloneDrv::Information) {
+        if (informationHandler)
+            informationHandler(informationContext, result);
+        else
+            result.code = cmcCloneDrv::IllegalInformation;
+    } else if (mode == cmcCloneDrv::Read) {
+        if (readHandler)
+            readHandler(readContext, result);
+        else
+            result.code = cmcCloneDrv::NotEnoughData;
+    }
+    const QByteArray text = errorMessage(result.code, drv.portNumber());
+    if (!text.isEmpty())
+        cmcPrompt::app().message(
+            cmcPrompt::titled(text, cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop));
+    send(ProgressClosed);
+    send(SessionEnded, result.code == cmcCloneDrv::Ok ? 1 : 0);
+    if (completion) {
+        const Callback callback = completion;
+        completion = nullptr;
+        callback(completionContext, result);
+    }
+}
+
+QByteArray indCloneMan::errorMessage(int code, int port) {
+    if (code == 0)
+        return {};
+    QByteArray head = cmcGTex::app().GetText("GI_Mess_CloneErr_Head", code);
+    QByteArray lines;
+    switch (code) {
+    case 2:
+        head.replace("%d", QByteArray::number(port));
+        lines = checkLines({0, 1, 2, 3});
+        break;
+    case 10:
+        lines = checkLines({0, 2, 3});
+        break;
+    case 11:
+    case 12:
+        lines = checkLines({0, 1, 2, 3, 4, 5});
+        break;
+    case 13:
+        lines = checkLines({6});
+        break;
+    case 14:
+        lines = checkLines({0, 4, 5});
+        break;
+    case 16:
+        break;
+    default:
+        lines = checkLines({0, 1, 2, 3});
+        break;
+    }
+    return head + "\n\n" + lines;
+}

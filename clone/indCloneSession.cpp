@@ -1,0 +1,300 @@
+#include "indCloneSession.h"
+
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcPrompt.h"
+#include "cmcRecordRules.h"
+#include "indDestination.h"
+#include "indDocument.h"
+#include "indEnviron.h"
+
+namespace {
+
+enum Event {
+    DocumentChanged = 28,
+    ApplyCloneInformation = 32,
+    InformationWhileHidden = 35,
+};
+
+// Flags of the clone-information event: take the option flags (1), ask to take the receiver's
+// destination (4), without the save question (8).
+constexpr int ReadFlags = 15;
+constexpr int QueryFlags = 7;
+constexpr int OptionFlagsOnly = 1;
+
+constexpr int DestinationByte = 18;
+constexpr int FormatByte = 1;
+
+cmcPrompt::Answer show(const char* key, cmcPrompt::Buttons buttons, cmcPrompt::Icon icon) {
+    const cmcPrompt::Answer fallback =
+        buttons == cmcPrompt::Ok ? cmcPrompt::AnswerOk : cmcPrompt::AnswerCancel;
+    return cmcPrompt::app().message(
+        cmcPrompt::titled(cmcGTex::app().multiLineText(key), buttons, fallback, icon));
+}
+
+} // namespace
+
+indCloneSession::indCloneSession(indDocument& document, indEnviron& store, cmcEvMan& eventManager,
+                                 indCloneMan& manager)
+    : doc(document), settings(store), events(eventManager), man(manager) {
+    man.setInformationHandler(onInformation, this);
+    man.setReadHandler(onRead, this);
+}
+
+indCloneSession::~indCloneSession() {
+    man.setInformationHandler(nullptr, nullptr);
+    man.setReadHandler(nullptr, nullptr);
+}
+
+int indCloneSession::receiverDestination() const {
+    return record.size() > DestinationByte ? uint8_t(record[DestinationByte]) & 0x0F
+                                           : indEnviron::NoDestination;
+}
+
+bool indCloneSession::receiverMatches() const {
+    return receiverDestination() == settings.destination;
+}
+
+void indCloneSession::send(int number, int first, int second) {
+    events.Send(number, first, second);
+}
+
+void indCloneSession::end(Outcome outcome) {
+    state = outcome;
+    command = Command::None;
+}
+
+bool indCloneSession::startQuery() {
+    man.setModel(doc.modelCode(), 0);
+    state = Outcome::Running;
+    if (man.startInformation(onCompletion, this))
+        return true;
+    end(Outcome::Idle);
+    return false;
+}
+
+bool indCloneSession::read() {
+    if (doc.confirmSave(indDocument::Named) == cmcPrompt::AnswerCancel || man.busy())
+        return false;
+    doc.noteDestination();
+    documentBefore = doc.document();
+    modifiedBefore = doc.isModified();
+    firstQuery = true;
+    command = Command::Read;
+    return startQuery();
+}
+
+bool indCloneSession::write() {
+    confirmed = false;
+    finishEdit();
+    if (man.busy())
+        return false;
+    firstQuery = true;
+    command = Command::Write;
+    return startQuery();
+}
+
+bool indCloneSession::information() {
+    if (man.busy())
+        return false;
+    firstQuery = true;
+    command = Command::Information;
+    return startQuery();
+}
+
+int indCloneSession::checkInformation(const dst_CDrv_Result& result, QByteArray& out) {
+    if (result.model != indCloneMan::ModelCode)
+        return cmcCloneDrv::IllegalInformation;
+    if (result.identifier != indCloneMan::ModelVersion)
+        return cmcCloneDrv::NotCompatible;
+    const QByteArray& block = result.information;
+    if (block.size() < RecordSize || uint8_t(block[0]) != block.size())
+        return cmcCloneDrv::IllegalInformation;
+    out = block.left(RecordSize);
+    if (uint8_t(out[FormatByte]) > 1)
+        return cmcCloneDrv::NotCompatible;
+    return cmcCloneDrv::Ok;
+}
+
+void indCloneSession::onInformation(void* context, dst_CDrv_Result& result) {
+    auto* self = static_cast<indCloneSession*>(context);
+    if (result.code != cmcCloneDrv::Ok)
+        return;
+    result.code = checkInformation(result, self->record);
+    if (result.code != cmcCloneDrv::Ok)
+        return;
+    const uint8_t flags = uint8_t(self->record[DestinationByte]);
+    self->doc.setReceiverInformation(flags & 0x0F, (flags >> 4) & 1, (flags >> 5) & 1);
+    if (!self->firstQuery && self->mainWindowVisible() &&
+        (self->settings.destination == indEnviron::NoDestination || !self->receiverMatches()))
+        result.code = cmcCloneDrv::WrongDestination;
+}
+
+void indCloneSession::onRead(void*, dst_CDrv_Result& result) {
+    if (result.code == cmcCloneDrv::Ok && !result.image.formatAccepted(true))
+        result.code = cmcCloneDrv::BadImage;
+}
+
+void indCloneSession::onCompletion(void* context, dst_CDrv_Result& result) {
+    static_cast<indCloneSession*>(context)->completed(result);
+}
+
+void indCloneSession::completed(dst_CDrv_Result& result) {
+    code = result.code;
+    const bool query = result.mode == cmcCloneDrv::Information;
+    switch (command) {
+    case Command::Read:
+        query ? readInformationDone(result) : readDone(result);
+        break;
+    case Command::Write:
+        query ? writeInformationDone(result) : writeDone(result);
+        break;
+    case Command::Information:
+        informationDone(result);
+        break;
+    case Command::None:
+        break;
+    }
+}
+
+void indCloneSession::readInformationDone(const dst_CDrv_Result& result) {
+    if (result.code != cmcCloneDrv::Ok) {
+        restoreAfterFailedRead();
+        end(Outcome::CloneFailed);
+        return;
+    }
+    if (man.busy())
+        return;
+    if (firstQuery) {
+        const bool matched = receiverMatches();
+        send(ApplyCloneInformation, ReadFlags, 1);
+        if (!matched) {
+            if (receiverMatches()) {
+                firstQuery = false;
+                startQuery();
+            } else {
+                end(Outcome::Declined);
+            }
+            return;
+        }
+    }
+    man.setImageSize(doc.document().size());
+    if (!man.startRead(mm::ReadRanges, onCompletion, this))
+        end(Outcome::Idle);
+}
+
+void indCloneSession::readDone(dst_CDrv_Result& result) {
+    if (result.code != cmcCloneDrv::Ok) {
+        restoreAfterFailedRead();
+        end(Outcome::CloneFailed);
+        return;
+    }
+    send(ApplyCloneInformation, OptionFlagsOnly, 0);
+    doc.document() = result.image;
+    doc.convertAndRefresh(doc.document());
+    doc.setModified(true);
+    send(ApplyCloneInformation, 0, 1);
+    refreshPages();
+    send(DocumentChanged);
+    end(Outcome::Succeeded);
+}
+
+void indCloneSession::restoreAfterFailedRead() {
+    doc.applyPendingDestination();
+    if (doc.document() == documentBefore)
+        return;
+    doc.document() = documentBefore;
+    doc.setModified(modifiedBefore);
+    refreshPages();
+    send(DocumentChanged);
+}
+
+void indCloneSession::writeInformationDone(const dst_CDrv_Result& result) {
+    if (result.code != cmcCloneDrv::Ok) {
+        end(Outcome::CloneFailed);
+        return;
+    }
+    if (man.busy())
+        return;
+    if (firstQuery) {
+        const bool matched = receiverMatches();
+        send(ApplyCloneInformation, QueryFlags, 1);
+        if (!matched) {
+            if (receiverMatches()) {
+                firstQuery = false;
+                startQuery();
+            } else {
+                end(Outcome::Declined);
+            }
+            return;
+        }
+    }
+    send(ApplyCloneInformation, 0, 0);
+    refreshPages();
+    send(DocumentChanged);
+    int errors = 0;
+    int warnings = 0;
+    runSettingChecks(errors, warnings);
+    if (errors > 0) {
+        show("GI_Mess_DataError", cmcPrompt::Ok, cmcPrompt::Stop);
+        end(Outcome::SettingErrors);
+        return;
+    }
+    if (!confirmed) {
+        if (show(warnings > 0 ? "GI_Mess_DataWarn" : "GI_Mess_Confirm_CloneWrite",
+                 cmcPrompt::OkCancel, cmcPrompt::Exclamation) != cmcPrompt::AnswerOk) {
+            end(Outcome::Declined);
+            return;
+        }
+        confirmed = true;
+        startQuery();
+        return;
+    }
+    confirmed = false;
+    startWrite();
+}
+
+void indCloneSession::startWrite() {
+    man.setImageSize(doc.document().size());
+    doc.convertToDestination(doc.document());
+    cmcEeprom& copy = doc.spareImage();
+    copy = doc.document();
+    doc.refitChannels(copy);
+    if (!man.startWrite(copy, mm::WriteRanges, onCompletion, this))
+        end(Outcome::Idle);
+}
+
+void indCloneSession::writeDone(const dst_CDrv_Result& result) {
+    if (result.code != cmcCloneDrv::Ok) {
+        end(Outcome::CloneFailed);
+        return;
+    }
+    refreshPages();
+    show("GI_Mess_CloneWrite_Succeeded", cmcPrompt::Ok, cmcPrompt::Information);
+    end(Outcome::Succeeded);
+}
+
+void indCloneSession::informationDone(const dst_CDrv_Result& result) {
+    if (result.code != cmcCloneDrv::Ok) {
+        end(Outcome::CloneFailed);
+        return;
+    }
+    send(ApplyCloneInformation, QueryFlags, 1);
+    firstQuery = false;
+    if (mainWindowVisible() && receiverMatches()) {
+        showCloneInformation();
+        refreshPages();
+        send(DocumentChanged);
+    }
+    if (!mainWindowVisible())
+        send(InformationWhileHidden);
+    end(Outcome::Succeeded);
+}
+
+void indCloneSession::runSettingChecks(int& errors, int& warnings) {
+    const indDestination destination(settings.destination, settings.optionFlagA != 0,
+                                     settings.optionFlagB != 0);
+    const cmcRecordRules::Counts counts = cmcRecordRules(destination).run(doc.document());
+    errors = counts.errorLines;
+    warnings = counts.warningLines;
+}

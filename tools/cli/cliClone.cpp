@@ -1,0 +1,92 @@
+#include "cliClone.h"
+
+#include "cliArgs.h"
+#include "cmcComm.h"
+
+#include <unistd.h>
+
+namespace {
+
+int argc = 1;
+char arg0[] = "mavik-cli";
+char* argv[] = {arg0, nullptr};
+
+} // namespace
+
+std::optional<cliClone::Options> cliClone::parse(const QStringList& arguments, bool allowHighSpeed,
+                                                 bool allowYes, int positionalCount) {
+    Options options;
+    QStringList rest;
+    for (const QString& argument : arguments) {
+        if (argument == "--high-speed" && allowHighSpeed && !options.highSpeed)
+            options.highSpeed = true;
+        else if (argument == "--yes" && allowYes && !options.yes)
+            options.yes = true;
+        else
+            rest << argument;
+    }
+    cliArgs args;
+    if (!args.parse(rest, {"--port", "--device"}) || args.has("--port") == args.has("--device") ||
+        args.positional().size() != positionalCount ||
+        !args.number("--port", 1, 256, 1, options.port))
+        return std::nullopt;
+    options.device = args.value("--device").toLocal8Bit();
+    options.positional = args.positional();
+    return options;
+}
+
+cliClone::cliClone(const Options& given, cliPrompt::Command command)
+    : application(QCoreApplication::instance() ? nullptr
+                                               : std::make_unique<QCoreApplication>(argc, argv)),
+      options(given), prompt(command, given.yes) {
+    // Its own lock, so that the command runs beside the desktop program.
+    indEnviron::Places places = indEnviron::standardPlaces();
+    places.lockName = QString("mavik-cli-%1").arg(getpid());
+    environ = std::make_unique<indEnviron>(places, QStringList(), QSize(800, 600));
+    cmcPrompt::install(&prompt);
+    doc = std::make_unique<indDocument>(*environ, events, prompt);
+    session = std::make_unique<indCloneSession>(*doc, *environ, events, man);
+    cmcComm::setDeviceMap(deviceOf, this);
+    man.setPort(options.port);
+    man.setHighSpeed(options.highSpeed);
+}
+
+cliClone::~cliClone() {
+    cmcComm::setDeviceMap(nullptr, nullptr);
+    session.reset();
+    doc.reset();
+    cmcPrompt::install(nullptr);
+    // What a clone changed (destination, option flags) stays out of the user's settings.
+    environ->settingsMarker = 0;
+}
+
+QByteArray cliClone::deviceOf(void* context, int port) {
+    const auto* self = static_cast<cliClone*>(context);
+    if (!self->options.device.isEmpty())
+        return self->options.device;
+    return self->environ->portDevice(port).toLocal8Bit();
+}
+
+void cliClone::waitIdle() {
+    while (man.busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+int cliClone::run(bool (indCloneSession::*start)()) {
+    if (!((*session).*start)())
+        return prompt.declined() ? Declined : cmcCloneDrv::PortFailed;
+    while (session->outcome() == indCloneSession::Outcome::Running)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    switch (session->outcome()) {
+    case indCloneSession::Outcome::Succeeded:
+        return 0;
+    case indCloneSession::Outcome::CloneFailed:
+        return session->resultCode();
+    case indCloneSession::Outcome::SettingErrors:
+        return SettingErrors;
+    case indCloneSession::Outcome::Declined:
+        return Declined;
+    default:
+        return cmcCloneDrv::PortFailed;
+    }
+}
