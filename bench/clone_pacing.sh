@@ -46,10 +46,10 @@ run() { # name, baud, info queries, operation bytes, fixed pauses (ms), command.
     local real user sys
     read -r real user sys <<<"$times"
     awk -v n="$name" -v baud="$baud" -v q="$queries" -v b="$bytes" -v p="$pauses" \
-        -v info="$info" -v switch="$switch" \
+        -v info="$info" -v speedswitch="$switch" \
         -v real="$real" -v user="$user" -v sys="$sys" 'BEGIN {
         wire = q * info / 960 + b / (baud / 10)
-        if (baud == 38400) wire += switch / 960
+        if (baud == 38400) wire += speedswitch / 960
         fixed = (q * 300 + p) / 1000
         printf "%-12s wire %6.2f s  fixed pauses %4.2f s  took %6.2f s  ratio %.3f  cpu %.2f s\n",
                n, wire, fixed, real, (real - fixed) / wire, user + sys
