@@ -41,8 +41,11 @@ protected:
         session = std::make_unique<indCloneSession>(*doc, *settings, events, man);
         events.AddListener(
             [](void* context, cmcEvent& e) {
+                auto* self = static_cast<CloneSession*>(context);
                 if (e.number == 39)
-                    static_cast<CloneSession*>(context)->ended.push_back(e.first);
+                    self->ended.push_back(e.first);
+                if (e.number >= 38 && e.number <= 40)
+                    self->window.push_back(e.number);
             },
             this);
     }
@@ -70,6 +73,8 @@ protected:
     indCloneMan man;
     std::unique_ptr<indCloneSession> session;
     std::vector<int> ended;
+    // Session started (38), progress closed (40), session ended (39), in order.
+    std::vector<int> window;
 };
 
 TEST_F(CloneSession, ReadTakesTheReceiverAndItsDestination) {
@@ -83,7 +88,8 @@ TEST_F(CloneSession, ReadTakesTheReceiverAndItsDestination) {
     EXPECT_TRUE(doc->isModified());
     EXPECT_EQ(doc->document().getByte(mm::Comment), ' ');
     EXPECT_EQ(session->receiverDestination(), 6);
-    EXPECT_EQ(ended.back(), 1);
+    EXPECT_EQ(ended, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(window, (std::vector<int>{38, 40, 39, 38, 40, 39, 40, 39}));
 }
 
 struct ReadFault {
