@@ -13,6 +13,10 @@ constexpr int VscNibble = 4;
 constexpr int RasterOrder[] = {datCh::Raster9k, datCh::Raster5k, datCh::Raster6_25k,
                                datCh::Raster8_33k};
 
+uint32_t saturated(uint64_t value) {
+    return static_cast<uint32_t>(std::min<uint64_t>(value, 0xFFFFFFFFu));
+}
+
 bool fits(uint32_t value, int raster) {
     switch (raster) {
     case datCh::Raster9k:
@@ -250,11 +254,8 @@ void datCh::storeScanEdge(int n) {
     int unusedRaster = 0;
     chooseRasters(low, 0, lowEdgeRaster, unusedRaster);
     chooseRasters(high, 0, frequencyRaster, unusedRaster);
-    const auto times3 = [](uint32_t v) {
-        return static_cast<uint32_t>(std::min<uint64_t>(3ull * v, 0xFFFFFFFFu));
-    };
-    setWord32(base, times3(low));
-    setWord32(base + 4, times3(high));
+    setWord32(base, saturated(3ull * low));
+    setWord32(base + 4, saturated(3ull * high));
     image->setByte(base + 8, static_cast<uint8_t>((step & 0x0F) | (mode & 0x0F) << 4));
     image->setByte(base + 9, static_cast<uint8_t>(lowEdgeRaster | frequencyRaster << 2 |
                                                   (attenuator & 3) << 4));
@@ -342,8 +343,8 @@ void datCh::storeBandDefault(int n) {
         return;
     chooseRasters(frequency, offset, frequencyRaster, offsetRaster);
     const int base = mm::bandDefault(n);
-    setWord32(base, 3 * frequency);
-    setWord32(base + 4, 3 * offset);
+    setWord32(base, saturated(3ull * frequency));
+    setWord32(base + 4, saturated(3ull * offset));
     uint8_t b[8];
     b[0] = static_cast<uint8_t>(step);
     b[1] = static_cast<uint8_t>(toneIndex);
@@ -400,16 +401,18 @@ uint32_t datCh::encode(uint32_t value, int raster) {
     }
 }
 
+// Counts from outside the codec may exceed what a frequency can hold; such values saturate
+// far above the upper limit instead of wrapping into a band.
 uint32_t datCh::decode(uint32_t count, int raster) {
     switch (raster) {
     case Raster5k:
-        return count * 5000;
+        return saturated(count * 5000ull);
     case Raster6_25k:
-        return count * 6250;
+        return saturated(count * 6250ull);
     case Raster8_33k:
-        return static_cast<uint32_t>(count * 25000ull / 3);
+        return saturated(count * 25000ull / 3);
     default:
-        return count * 9000;
+        return saturated(count * 9000ull);
     }
 }
 

@@ -13,7 +13,6 @@ namespace {
 using Range = indDestination::Range;
 
 constexpr uint32_t MHz = 1000000;
-constexpr uint32_t MaxOffset = 159995000;
 constexpr int FM = datCh::ModeFM, WFM = datCh::ModeWFM, AM = datCh::ModeAM;
 
 // Inclusive ranges written in whole kHz: lowKHz .. highKHz, the high end taken to its last Hz.
@@ -101,10 +100,6 @@ uint32_t fmBroadcastEdge(int destination) {
     if (isOneOf(destination, {0, 6, 8, 9, 11, 14, 15}))
         return 76 * MHz;
     return destination == 13 ? 87500000 : 88 * MHz;
-}
-
-uint32_t placeOffset(uint32_t offset, int band) {
-    return std::min(indDestination::placeOnGrid(offset, band), MaxOffset);
 }
 
 // Records read from the template are never written, so the binding may drop its constness.
@@ -206,6 +201,7 @@ uint32_t indDestination::placeOnGrid(uint32_t value, int band) {
     if (band == 1 && value % 9000 == 0)
         return value;
     const uint32_t remainder = value % 25000;
+    const uint32_t base = value - remainder;
     uint32_t best = 0;
     uint32_t bestDistance = UINT32_MAX;
     for (uint32_t k : {3u, 4u, 5u}) {
@@ -221,7 +217,16 @@ uint32_t indDestination::placeOnGrid(uint32_t value, int band) {
         if (distance == 0)
             break;
     }
-    return value - remainder + best;
+    return best > UINT32_MAX - base ? base : base + best;
+}
+
+uint32_t indDestination::placeFrequency(uint32_t f) const {
+    f = std::clamp(f, LowerLimit, HighestTyped);
+    return placeOnGrid(f, bandOf(f));
+}
+
+uint32_t indDestination::placeOffset(uint32_t offset, int band) {
+    return std::min(placeOnGrid(offset, band), HighestOffset);
 }
 
 void indDestination::convert(cmcEeprom& image, const cmcEeprom& templateImage) const {

@@ -15,6 +15,8 @@ public:
     static constexpr int BandEdges = 11;
     static constexpr int ListedRangeSlots = 10;
     static constexpr uint32_t UnusedBound = 0xFFFFFFFF;
+    static constexpr uint32_t HighestTyped = 1309995000;
+    static constexpr uint32_t HighestOffset = 159995000;
 
     struct Range {
         uint32_t low;
@@ -53,7 +55,10 @@ public:
     // the broadcast band; otherwise the nearest 8.33 kHz (air band only), 6.25 or 5 kHz step
     // above the last 25 kHz multiple.
     static uint32_t placeOnGrid(uint32_t value, int band);
-    uint32_t placeOnGrid(uint32_t f) const { return placeOnGrid(f, bandOf(f)); }
+    // A typed frequency: limited to 0.1 .. 1309.995 MHz, then placed on its band's grid.
+    uint32_t placeFrequency(uint32_t f) const;
+    // An offset of a channel in the band: placed on the grid and at most 159.995 MHz.
+    static uint32_t placeOffset(uint32_t offset, int band);
 
     // Makes an image fit this destination: destination-dependent settings and the format
     // marks from the template, every used channel, scan edge and auto-write channel put on its

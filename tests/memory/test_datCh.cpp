@@ -55,6 +55,14 @@ TEST_F(datChTest, FrequencyAndOffsetTakeTheFirstFittingRaster) {
     }
 }
 
+TEST_F(datChTest, LargeCountsSaturateInsteadOfWrapping) {
+    const uint8_t bytes[3] = {0xFF, 0xFF, 0x3F}; // count 0xFFFFF on the 9 kHz raster
+    image.writeBlock(mm::memoryChannel(10), bytes, 3);
+    datCh record(&image);
+    record.load(datCh::KindMemory, 10);
+    EXPECT_EQ(record.frequency, 0xFFFFFFFFu);
+}
+
 TEST_F(datChTest, OffsetThatFitsNoCommonRasterTakesItsOwn) {
     datCh record = channel(118008333, 600000);
     record.storeAndReload();

@@ -88,6 +88,18 @@ TEST(indDestination, PlacingOnTheBandGrid) {
         EXPECT_EQ(indDestination::placeOnGrid(c.value, c.band), c.placed) << c.value;
 }
 
+TEST(indDestination, TypedFrequenciesAndOffsetsAreLimited) {
+    const indDestination plan(1);
+    const uint32_t typed[][2] = {{100000, 100000},         {50000, 100000},
+                                 {1309995000, 1309995000}, {1310000000, 1309995000},
+                                 {145003300, 145005000},   {UINT32_MAX, 1309995000}};
+    for (const auto& t : typed)
+        EXPECT_EQ(plan.placeFrequency(t[0]), t[1]) << t[0];
+    EXPECT_EQ(indDestination::placeOffset(170000000, 6), indDestination::HighestOffset);
+    EXPECT_EQ(indDestination::placeOffset(603300, 6), 605000u);
+    EXPECT_EQ(indDestination::placeOnGrid(UINT32_MAX, 6), UINT32_MAX - UINT32_MAX % 25000);
+}
+
 TEST(indDestination, ListsAndRestriction) {
     EXPECT_TRUE(indDestination(14).automaticLists());
     EXPECT_FALSE(indDestination(6).automaticLists());
