@@ -178,6 +178,10 @@ int cmcKcfFile::read(const QString& fileName, const mm::Range* coverage) {
 int cmcKcfFile::read(QIODevice& device, const mm::Range* coverage) {
     const cmcEeprom saved = *image;
     loadedMap.assign(requiredMap.size(), 0);
+    // Header values describe the file being read, never an earlier one.
+    mapRev = -1;
+    etc = 0;
+    decodedEtc = 0;
     int code = readLines(device);
     if (code == Ok && coverage)
         code = checkCoverage(coverage);

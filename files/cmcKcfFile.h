@@ -63,7 +63,7 @@ public:
     void setMessageHandler(MessageHandler handler, void* context);
 
     // A failed read leaves the image exactly as it was. Without a coverage table the caller
-    // checks coverage itself.
+    // checks coverage itself. Map revision and EtcData start as absent (-1 and 0) each time.
     int read(const QString& fileName, const mm::Range* coverage);
     int read(QIODevice& device, const mm::Range* coverage);
     // Goes through a temporary file, so a failed write never destroys the file it replaces.

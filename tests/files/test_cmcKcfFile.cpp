@@ -103,8 +103,25 @@ TEST_F(KcfFile, ReadsBackWhatItWroteWithEitherLineEnd) {
     }
 }
 
+TEST_F(KcfFile, RecordCrossingTheEndOfTheReceiverAreaIsReadThenRefused) {
+    ASSERT_EQ(writeImage(mm::ReadRanges), cmcKcfFile::Ok);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(record(0x6E5A, 16) + "\r\n");
+    file.close();
+    target.resize(mm::ImageSize);
+    cmcKcfFile reader;
+    reader.setImage(target);
+    cmcKcfDocument::prepareReader(reader);
+    ASSERT_EQ(reader.read(path, nullptr), cmcKcfFile::Ok);
+    EXPECT_EQ(target.getByte(0x6E69), 0x33);
+    EXPECT_EQ(reader.checkCoverage(mm::ReadRanges), cmcKcfFile::Data);
+}
+
 TEST_F(KcfFile, RecordsOf255BytesAreWrittenAndRead) {
     const mm::Range table[] = {{0x0000, 0x01FD}, {1, 0}};
+    cmcKcfFile writer;
+    EXPECT_FALSE(writer.setRecordLength(256)); // the count has two digits
     ASSERT_EQ(writeImage(table, 255), cmcKcfFile::Ok);
     const QList<QByteArray> lines = readAll(path).split('\n');
     ASSERT_EQ(lines.size(), 4 + 2 + 1);
@@ -200,6 +217,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, KcfCrafted, testing::ValuesIn(CraftedCases), [](
             c = '_';
     return name.toStdString();
 });
+
+TEST_F(KcfFile, ReaderUsedAgainForgetsTheLastFilesHeader) {
+    target.resize(mm::ImageSize);
+    cmcKcfFile reader;
+    reader.setImage(target);
+    cmcKcfDocument::prepareReader(reader);
+    putFile(path, Model + "#MapRev=2\n#EtcData=00AB\n" + Rec0 + Rec1);
+    EXPECT_EQ(reader.read(path, Small), cmcKcfFile::MapRev);
+    putFile(path, Model + "#EtcData=001A\n" + Rec0 + Rec1);
+    EXPECT_EQ(reader.read(path, Small), cmcKcfFile::Ok);
+    EXPECT_EQ(reader.mapRevision(), -1);
+    EXPECT_EQ(reader.decodedEtcData(), 1);
+}
 
 TEST_F(KcfFile, MissingFileGivesCodeOne) {
     EXPECT_EQ(readBack(Small, dir.filePath("none.kcf")), cmcKcfFile::FileOpen);

@@ -15,8 +15,7 @@ bool cliArgs::parse(const QStringList& arguments, const QStringList& valueOption
     return true;
 }
 
-bool cliArgs::number(const QString& option, int lowest, int highest, int fallback,
-                     int& out) const {
+bool cliArgs::number(const QString& option, int lowest, int highest, int fallback, int& out) const {
     if (!has(option)) {
         out = fallback;
         return true;

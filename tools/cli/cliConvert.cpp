@@ -23,6 +23,6 @@ int cliConvert(const QStringList& arguments) {
     cmcEeprom templateImage;
     templateImage.loadTemplate(destination);
     return cliExit::fromFileError(cmcKcfDocument::save(args.positional()[1], document,
-                                                       indDestination(destination),
-                                                       templateImage, cliExit::fileMessages()));
+                                                       indDestination(destination), templateImage,
+                                                       cliExit::fileMessages()));
 }

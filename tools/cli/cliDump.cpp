@@ -46,10 +46,11 @@ QByteArray n(long long value) {
 }
 
 QByteArray channelRow(const datCh& r) {
-    return row({n(r.number), n(r.inUse()), n(r.frequency), n(r.offset), n(r.duplex), n(r.step),
-                n(r.mode), n(r.attenuator), n(r.afFilter), n(r.toneMode), n(r.toneIndex),
-                n(r.dtcsIndex), n(r.dtcsPolarity), n(r.canceller), n(r.trainFrequency), n(r.vsc),
-                quotedName(r), n(r.skip), n(r.bankGroup), n(r.bankPosition)});
+    return row({n(r.number),       n(r.inUse()),   n(r.frequency),      n(r.offset),
+                n(r.duplex),       n(r.step),      n(r.mode),           n(r.attenuator),
+                n(r.afFilter),     n(r.toneMode),  n(r.toneIndex),      n(r.dtcsIndex),
+                n(r.dtcsPolarity), n(r.canceller), n(r.trainFrequency), n(r.vsc),
+                quotedName(r),     n(r.skip),      n(r.bankGroup),      n(r.bankPosition)});
 }
 
 QByteArray edgeRow(const datCh& r) {
@@ -82,8 +83,8 @@ int cliDump(const QStringList& arguments) {
 
     cmcEeprom document;
     int destination = 0;
-    const int code = cmcKcfDocument::open(args.positional()[0], document, destination,
-                                          cliExit::fileMessages());
+    const int code =
+        cmcKcfDocument::open(args.positional()[0], document, destination, cliExit::fileMessages());
     if (code != 0)
         return cliExit::fromFileError(code);
 

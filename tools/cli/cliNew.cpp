@@ -17,6 +17,6 @@ int cliNew(const QStringList& arguments) {
     templateImage.loadTemplate(destination);
     cmcEeprom document = templateImage;
     return cliExit::fromFileError(cmcKcfDocument::save(args.positional()[0], document,
-                                                       indDestination(destination),
-                                                       templateImage, cliExit::fileMessages()));
+                                                       indDestination(destination), templateImage,
+                                                       cliExit::fileMessages()));
 }

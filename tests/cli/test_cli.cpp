@@ -1,0 +1,139 @@
+#include "MemoryMap.h"
+#include "clsEtcData.h"
+#include "cmcEeprom.h"
+#include "cmcKcfDocument.h"
+#include "datCh.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+class Cli : public testing::Test {
+protected:
+    CliRun run(const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(MAVIK_CLI, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+    QString file(const char* name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+struct UsageCase {
+    const char* name;
+    QStringList arguments;
+};
+
+class CliUsage : public Cli, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsage, IsRefusedWith64AndNoFile) {
+    const CliRun result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, 64);
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_FALSE(QFile::exists(file("o.kcf")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliUsage,
+    testing::Values(UsageCase{"nothing", {}}, UsageCase{"unknown", {"frobnicate"}},
+                    UsageCase{"noDestination", {"new", "o.kcf"}},
+                    UsageCase{"destination17", {"new", "--destination", "17", "o.kcf"}},
+                    UsageCase{"destinationWord", {"new", "--destination", "six", "o.kcf"}},
+                    UsageCase{"twoOutputs", {"new", "--destination", "6", "o.kcf", "p.kcf"}},
+                    UsageCase{"unknownOption", {"new", "--dest", "6", "o.kcf"}},
+                    UsageCase{"convertOneFile", {"convert", "--destination", "1", "o.kcf"}},
+                    UsageCase{"dumpNoKind", {"dump", "o.kcf"}},
+                    UsageCase{"dumpBadKind", {"dump", "o.kcf", "--kind", "banks"}},
+                    UsageCase{"dumpLastBeforeFirst",
+                              {"dump", "o.kcf", "--kind", "memory", "--first", "5", "--last", "4"}},
+                    UsageCase{"dumpPastEnd",
+                              {"dump", "o.kcf", "--kind", "scanedge", "--last", "25"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Cli, NewSavesTheDefaultImageAsSaveWould) {
+    ASSERT_EQ(run({"new", "--destination", "16", "n.kcf"}).status, 0);
+    cmcEeprom document;
+    int destination = -1;
+    ASSERT_EQ(cmcKcfDocument::open(file("n.kcf"), document, destination), 0);
+    EXPECT_EQ(destination, 16);
+    cmcEeprom templateImage;
+    templateImage.loadTemplate(6);
+    EXPECT_EQ(std::memcmp(document.bytes(), templateImage.bytes(), mm::ReceiverSize), 0);
+}
+
+TEST_F(Cli, DumpPrintsTheHeaderAndOneLinePerRecord) {
+    ASSERT_EQ(run({"new", "--destination", "6", "n.kcf"}).status, 0);
+    const CliRun memory = run({"dump", "n.kcf", "--kind", "memory", "--last", "0"});
+    EXPECT_EQ(memory.status, 0);
+    const QList<QByteArray> lines = memory.out.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], "number\tused\tfrequency\toffset\tduplex\tstep\tmode\tatt\taf\ttone\t"
+                        "tone_index\tdtcs_index\tpolarity\tcanceller\ttrain\tvsc\tname\tskip\t"
+                        "bank\tposition");
+    EXPECT_TRUE(lines[1].startsWith("0\t1\t146010000\t600000\t")) << lines[1].constData();
+    const CliRun edges =
+        run({"dump", "n.kcf", "--kind", "scanedge", "--first", "1", "--last", "2"});
+    EXPECT_EQ(edges.status, 0);
+    EXPECT_TRUE(edges.out.startsWith("number\tused\tlow\thigh\tstep\tmode\tatt\tname\n"
+                                     "1\t1\t137000000\t174000000\t"))
+        << edges.out.constData();
+    EXPECT_EQ(edges.out.count('\n'), 3);
+    EXPECT_EQ(run({"dump", "n.kcf", "--kind", "autowrite"}).out.count('\n'), 1 + 200);
+}
+
+TEST_F(Cli, ConvertTakesTheNewDestinationsSettings) {
+    ASSERT_EQ(run({"new", "--destination", "6", "n.kcf"}).status, 0);
+    ASSERT_EQ(run({"convert", "--destination", "1", "n.kcf", "c.kcf"}).status, 0);
+    QFile converted(file("c.kcf"));
+    ASSERT_TRUE(converted.open(QIODevice::ReadOnly));
+    const QByteArray etcLine =
+        "#EtcData=" +
+        QByteArray::number(clsEtcData::encode(1, 0, 1), 16).toUpper().rightJustified(4, '0') +
+        "\r\n";
+    EXPECT_TRUE(converted.readAll().contains(etcLine));
+    cmcEeprom document;
+    int destination = -1;
+    ASSERT_EQ(cmcKcfDocument::open(file("c.kcf"), document, destination), 0);
+    EXPECT_EQ(destination, 1);
+    cmcEeprom templateImage;
+    templateImage.loadTemplate(1);
+    EXPECT_EQ(std::memcmp(document.bytes() + mm::BandDefaultBase,
+                          templateImage.bytes() + mm::BandDefaultBase, 11 * mm::RecordSize),
+              0);
+    datCh channel(&document);
+    channel.load(datCh::KindMemory, 0);
+    EXPECT_EQ(channel.frequency, 146010000u); // the user's channels stay
+}
+
+TEST_F(Cli, FileErrorsExitWith20PlusTheCodeAndPrintTheMessage) {
+    const CliRun missing = run({"dump", "none.kcf", "--kind", "band"});
+    EXPECT_EQ(missing.status, 21);
+    EXPECT_EQ(missing.err, "File error.\n\nCannot open the file.\n");
+    ASSERT_EQ(run({"new", "--destination", "0", "n.kcf"}).status, 0);
+    QFile text(file("n.kcf"));
+    ASSERT_TRUE(text.open(QIODevice::ReadWrite));
+    text.seek(3);
+    text.write("1"); // model 3251
+    text.close();
+    const CliRun wrongModel = run({"convert", "--destination", "1", "n.kcf", "c.kcf"});
+    EXPECT_EQ(wrongModel.status, 23);
+    EXPECT_EQ(wrongModel.err, "File error.\n\nIllegal data.\n");
+    EXPECT_FALSE(QFile::exists(file("c.kcf")));
+    EXPECT_EQ(run({"new", "--destination", "0", "no/such/dir/n.kcf"}).status, 21);
+}
+
+} // namespace
