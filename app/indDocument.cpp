@@ -135,8 +135,8 @@ cmcPrompt::Answer indDocument::confirmSave(Wording wording) {
         question, cmcPrompt::YesNoCancel, cmcPrompt::AnswerYes, cmcPrompt::Exclamation));
     if (answer != cmcPrompt::AnswerYes)
         return answer;
-    const bool saved = name.isEmpty() || wording == Plain ? SaveAs() : Save(name);
-    return saved ? cmcPrompt::AnswerYes : cmcPrompt::AnswerCancel;
+    const bool done = name.isEmpty() || wording == Plain ? SaveAs() : Save(name);
+    return done ? cmcPrompt::AnswerYes : cmcPrompt::AnswerCancel;
 }
 
 bool indDocument::New() {
@@ -242,10 +242,9 @@ bool indDocument::SaveAs() {
 
 bool indDocument::Save(const QString& fileName) {
     events.Send(FinishEdit);
-    convertToDestination(documentImage);
     setBusyCursor(true);
-    const int error = cmcKcfDocument::write(fileName, documentImage, settings.destination,
-                                            {showFileMessage, &prompt});
+    const int error = cmcKcfDocument::save(fileName, documentImage, bandPlan(), templateCopy,
+                                           {showFileMessage, &prompt});
     setBusyCursor(false);
     if (error != 0)
         return false;
@@ -312,6 +311,16 @@ void indDocument::changeDestination(int destination, bool convert) {
             convertToDestination(documentImage);
     }
     rebuildTree();
+    documentReplaced();
+}
+
+void indDocument::adoptClonedImage(const cmcEeprom& image) {
+    events.Send(ApplyCloneInformation, TakeOptionFlags, 0);
+    documentImage = image;
+    convertAndRefresh(documentImage);
+    setModified(true);
+    setFileName({});
+    events.Send(ApplyCloneInformation, 0, 1);
     documentReplaced();
 }
 

@@ -72,10 +72,17 @@ public:
     void convertToDestination(cmcEeprom& image);
     void refitChannels(cmcEeprom& image);
     void loadTemplate();
+    // The band plan of the current destination and option flags.
+    indDestination bandPlan() const;
     void noteDestination();
     void applyPendingDestination();
     // Makes the destination current; with `convert` the document follows it.
     void changeDestination(int destination, bool convert);
+
+    // A memory read from the receiver becomes the document: converted, untitled and modified.
+    void adoptClonedImage(const cmcEeprom& image);
+    // Refreshes the pages and tells every part that the whole document changed.
+    void documentReplaced();
 
     // What the last clone information query read from the receiver; event 32 applies it.
     void setReceiverInformation(int destination, int flagA, int flagB);
@@ -101,11 +108,9 @@ private:
     static void showFileMessage(void* context, const QByteArray& text);
     void applyCloneInformation(int flags, int value);
     bool acceptReceiverDestination(int flags);
-    indDestination bandPlan() const;
     void postTreeCaptions();
     void postLinkCaption(int link);
     void setFileName(const QString& fileName);
-    void documentReplaced();
     QString fileDialog(bool save);
     cmcPrompt::Answer askKeepDestination();
 

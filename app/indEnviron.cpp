@@ -177,6 +177,23 @@ void indEnviron::readLanguage() {
     language = ok && (value == 0 || value == 1) ? value : 0;
 }
 
+QRect indEnviron::windowBounds(const QRect& workArea) const {
+    constexpr int Margin = 16;
+    const int areaRight = workArea.x() + workArea.width();
+    const int areaBottom = workArea.y() + workArea.height();
+    int left = windowLeft;
+    int top = windowTop;
+    if (left > areaRight - Margin)
+        left = areaRight - Margin;
+    if (top > areaBottom - Margin)
+        top = areaBottom - Margin;
+    if (left + windowWidth < workArea.x() + Margin)
+        left = workArea.x() + Margin - windowWidth;
+    if (top < workArea.y())
+        top = workArea.y();
+    return QRect(left, top, windowWidth, windowHeight);
+}
+
 QString indEnviron::portDevice(int port) const {
     return portDevices.value(port, QString("/dev/ttyS%1").arg(port - 1));
 }

@@ -4,6 +4,7 @@
 
 #include <QLockFile>
 #include <QMap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -37,7 +38,13 @@ public:
     ~indEnviron();
 
     bool allowedToRun() const { return mayRun; }
+    // Where this store keeps its settings, for the parts that keep values of their own there.
+    const Places& placesInUse() const { return places; }
     void write();
+
+    // The stored window bounds, pulled back into the work area so that at least 16 pixels of
+    // the window stay inside it and its top edge is not above it.
+    QRect windowBounds(const QRect& workArea) const;
 
     // The device a COM port number opens: the stored one, else the n-th standard serial port.
     QString portDevice(int port) const;

@@ -274,6 +274,20 @@ TEST_F(indDocumentTest, CloneSessionsDisableOnlyAVisibleMainWindow) {
     EXPECT_EQ(doc->enabled, (std::vector<bool>{false, true, true}));
 }
 
+TEST_F(indDocumentTest, ImageReadFromTheReceiverBecomesAnUntitledModifiedDocument) {
+    ASSERT_TRUE(doc->Open(cloneFile("titled.kcf", 6)));
+    doc->setReceiverInformation(6, 1, 1);
+    cmcEeprom received = doc->templateImage();
+    received.setByte(mm::Comment, 'R');
+    doc->adoptClonedImage(received);
+    EXPECT_TRUE(prompt.asked().isEmpty());
+    EXPECT_EQ(doc->document().getByte(mm::Comment), 'R');
+    EXPECT_TRUE(doc->fileName().isEmpty());
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->title, "Untitled - Mavik");
+    EXPECT_EQ(settings->optionFlagA, 1);
+}
+
 TEST_F(indDocumentTest, TwoChannelsOnOneBankSlotGiveTheConflictValue) {
     for (int channel : {10, 11, 12}) {
         doc->document().setByte(mm::channelFlags(channel), 2);

@@ -125,6 +125,28 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"View Option/FontSize Printer", 20, &indEnviron::printerFontSize, 12},
         RangeCase{"View Option/FontSize Printer", 3, &indEnviron::printerFontSize, 8}));
 
+struct BoundsCase {
+    QRect stored;
+    QRect shown;
+};
+
+class indEnvironBounds : public indEnvironTest, public testing::WithParamInterface<BoundsCase> {};
+
+TEST_P(indEnvironBounds, WindowOutsideTheWorkAreaIsPulledBack) {
+    auto env = start();
+    const QRect s = GetParam().stored;
+    env->windowLeft = s.x();
+    env->windowTop = s.y();
+    env->windowWidth = s.width();
+    env->windowHeight = s.height();
+    EXPECT_EQ(env->windowBounds(QRect(0, 30, 1600, 870)), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, indEnvironBounds,
+                         testing::Values(BoundsCase{{100, 100, 800, 600}, {100, 100, 800, 600}},
+                                         BoundsCase{{3000, 2000, 800, 600}, {1584, 884, 800, 600}},
+                                         BoundsCase{{-900, 10, 800, 600}, {-784, 30, 800, 600}}));
+
 TEST_F(indEnvironTest, ReadingStopsAtTheFirstMissingValueAndKeepsWhatCameBefore) {
     storeValidSettings();
     drop("View Option/Toolbar Visible");
@@ -145,12 +167,14 @@ TEST_F(indEnvironTest, WithoutTheMarkerEverythingIsDefault) {
     EXPECT_EQ(env->settingsMarker, indEnviron::ValidMarker);
 }
 
-TEST_F(indEnvironTest, EtcDataWithWrongCheckBitsLeadsToTheInitialSetup) {
+TEST_F(indEnvironTest, EtcDataWithWrongCheckBitsOrAnUnknownDestinationLeadsToTheInitialSetup) {
     storeValidSettings();
-    poke("Setup/Etc Data", clsEtcData::encode(6, 0, 1) ^ 1);
-    auto env = start();
-    EXPECT_EQ(env->destination, indEnviron::NoDestination);
-    EXPECT_EQ(env->setupDone, 0);
+    for (const int word : {clsEtcData::encode(6, 0, 1) ^ 1, clsEtcData::encode(20, 1, 1)}) {
+        poke("Setup/Etc Data", word);
+        auto env = start();
+        EXPECT_EQ(env->destination, indEnviron::NoDestination) << word;
+        EXPECT_EQ(env->setupDone, 0);
+    }
 }
 
 TEST_F(indEnvironTest, SetupArgumentInAnyCaseForcesTheInitialSetup) {
