@@ -16,6 +16,9 @@ constexpr double BitsPerByte = 10;
 constexpr double HighSpeedIdleSeconds = 2;
 // Output that the program does not take before a hang-up is dropped after this long.
 constexpr double HangUpGraceSeconds = 2;
+// Closing the line loses what the program has not read yet, so after its last operation the
+// simulator waits this long for the program to close its end first.
+constexpr double CloseGraceSeconds = 5;
 constexpr int ReconnectPollMs = 10;
 constexpr int IdlePollMs = 200;
 
@@ -60,8 +63,8 @@ void simServer::deliver(const WireByte& entry, double now) {
     }
     if (entry.hangUpAfter)
         hangUpSince = now;
-    if (entry.finishedAfter && options.once)
-        onceDone = true;
+    if (entry.finishedAfter && options.once && onceDoneAt < 0)
+        onceDoneAt = now;
 }
 
 void simServer::hear(const WireByte& entry, double now) {
@@ -75,7 +78,8 @@ void simServer::hear(const WireByte& entry, double now) {
         written(receiver.memory());
     if (answer.bytes.isEmpty()) {
         hangUpSince = answer.hangUp ? now : hangUpSince;
-        onceDone = onceDone || (answer.finished && options.once);
+        if (answer.finished && options.once && onceDoneAt < 0)
+            onceDoneAt = now;
         return;
     }
     for (char byte : answer.bytes)
@@ -107,7 +111,8 @@ int simServer::pollTimeout(double now) const {
 bool simServer::finishedServing(double now) const {
     if (hangUpSince >= 0)
         return out.isEmpty() || now - hangUpSince > HangUpGraceSeconds;
-    return onceDone && out.isEmpty() && wire.empty();
+    return onceDoneAt >= 0 && out.isEmpty() && wire.empty() &&
+           (dropped || now - onceDoneAt > CloseGraceSeconds);
 }
 
 void simServer::run(const volatile std::sig_atomic_t& stop) {
@@ -124,8 +129,6 @@ void simServer::run(const volatile std::sig_atomic_t& stop) {
         if (dropped) {
             // A closed program end reports a hang-up on every poll; look again a little later.
             usleep(ReconnectPollMs * 1000);
-            watch.events = POLLIN;
-            poll(&watch, 1, 0);
         } else if (poll(&watch, 1, hangUpSince >= 0 ? ReconnectPollMs : pollTimeout(now)) <= 0) {
             continue;
         }

@@ -54,5 +54,5 @@ private:
     double lastHeard = 0;
     double hangUpSince = -1;
     bool dropped = false;
-    bool onceDone = false;
+    double onceDoneAt = -1;
 };
