@@ -123,16 +123,18 @@ QByteArray cmcGTex::GetText(const char* key, int line) {
     return end >= 0 ? lineBuffer.left(end) : lineBuffer;
 }
 
-QByteArray cmcGTex::multiLineText(const char* key) {
-    QByteArray text;
+QList<QByteArray> cmcGTex::listLines(const char* key) {
+    QList<QByteArray> lines;
     for (int line = 0;; ++line) {
-        const QByteArray piece = GetText(key, line);
+        QByteArray piece = GetText(key, line);
         if (piece.startsWith('#') || lastReadPastEnd)
-            return text;
-        if (line > 0)
-            text.append('\n');
-        text.append(piece);
+            return lines;
+        lines.append(std::move(piece));
     }
+}
+
+QByteArray cmcGTex::multiLineText(const char* key) {
+    return listLines(key).join('\n');
 }
 
 QByteArray cmcGTex::indexedKeyAt(int place) const {

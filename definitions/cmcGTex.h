@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <deque>
 
 // Reader of a built-in definition line list. Keys are found lazily: the key index grows only as
@@ -20,7 +21,9 @@ public:
     // Line `line` (0-based) of the key's value, without its line end. Past the value's end the
     // lines that follow are returned as they stand (a "#" line, the next key line, ...).
     QByteArray GetText(const char* key, int line = 0);
-    // Lines 0, 1, 2, ... of the value joined by "\n", up to the first line beginning with '#'.
+    // Lines 0, 1, 2, ... of the value up to the first line beginning with '#'.
+    QList<QByteArray> listLines(const char* key);
+    // The same lines joined by "\n".
     QByteArray multiLineText(const char* key);
 
     // The process-wide reader of the definition table in use.
