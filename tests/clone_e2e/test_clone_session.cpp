@@ -20,6 +20,18 @@ QByteArray mapToSimulator(void* context, int) {
     return static_cast<SimProcess*>(context)->device();
 }
 
+// A session as the desktop program runs it, with the main window shown or not yet.
+class WindowSession : public indCloneSession {
+public:
+    using indCloneSession::indCloneSession;
+    bool visible = true;
+    int informationShown = 0;
+
+protected:
+    bool mainWindowVisible() const override { return visible; }
+    void showCloneInformation() override { ++informationShown; }
+};
+
 // A document of destination 9 with an unsaved edit, and a session on it against a simulator
 // of destination 6.
 class CloneSession : public testing::Test {
@@ -38,13 +50,13 @@ protected:
         doc->start();
         doc->document().writeBlock(mm::Comment, reinterpret_cast<const uint8_t*>("EDITED"), 6);
         doc->setModified(true);
-        session = std::make_unique<indCloneSession>(*doc, *settings, events, man);
+        session = std::make_unique<WindowSession>(*doc, *settings, events, man);
         events.AddListener(
             [](void* context, cmcEvent& e) {
                 auto* self = static_cast<CloneSession*>(context);
                 if (e.number == 39)
                     self->ended.push_back(e.first);
-                if (e.number >= 38 && e.number <= 40)
+                if (e.number == 35 || (e.number >= 38 && e.number <= 40))
                     self->window.push_back(e.number);
             },
             this);
@@ -71,7 +83,7 @@ protected:
     cmcScriptPrompt prompt;
     std::unique_ptr<indDocument> doc;
     indCloneMan man;
-    std::unique_ptr<indCloneSession> session;
+    std::unique_ptr<WindowSession> session;
     std::vector<int> ended;
     // Session started (38), progress closed (40), session ended (39), in order.
     std::vector<int> window;
@@ -160,6 +172,26 @@ TEST_F(CloneSession, CancelledWriteSendsNothing) {
     finish();
     EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Declined);
     EXPECT_FALSE(QFile::exists(folder.path() + "/written.kcf"));
+}
+
+TEST_F(CloneSession, InformationShowsTheRecordOfAMatchingReceiver) {
+    start({"--destination", "9"});
+    ASSERT_TRUE(session->information());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded);
+    EXPECT_EQ(session->informationShown, 1);
+    EXPECT_EQ(session->cloneInformation().size(), indCloneSession::RecordSize);
+    EXPECT_EQ(window, (std::vector<int>{38, 40, 39}));
+}
+
+TEST_F(CloneSession, InformationDuringTheSetupTellsTheSetup) {
+    start({"--destination", "6"});
+    session->visible = false;
+    ASSERT_TRUE(session->information());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded);
+    EXPECT_EQ(session->informationShown, 0);
+    EXPECT_EQ(window, (std::vector<int>{38, 40, 39, 35}));
 }
 
 TEST_F(CloneSession, StartingWhileASessionRunsIsRefused) {
