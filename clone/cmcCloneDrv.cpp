@@ -120,7 +120,7 @@ bool cmcCloneDrv::startWrite(const cmcEeprom& image, const mm::Range* table, Com
 void cmcCloneDrv::tick() {
     if (state != Idle)
         step();
-    if (port.writeFailed()) {
+    if (result && port.writeFailed()) {
         result->code = PortFailed;
         state = Finished;
     }

@@ -105,9 +105,12 @@ double indCloneMan::progress() const {
 }
 
 int indCloneMan::filledSegments() const {
-    if (totalBytes <= 0 || mode == cmcCloneDrv::Information)
-        return 0;
-    return int((int64_t(BarSegments + 1) * drv.dataByteCount()) / totalBytes);
+    return mode == cmcCloneDrv::Information ? 0 : filledSegments(drv.dataByteCount(), totalBytes);
+}
+
+int indCloneMan::filledSegments(int64_t done, int64_t total) {
+    // 33 steps, so that the last segment fills only once everything is done.
+    return total > 0 ? int((BarSegments + 1) * done / total) : 0;
 }
 
 void indCloneMan::onDone(void* context, dst_CDrv_Result& result) {

@@ -34,6 +34,7 @@ public:
     // Share of the read or write done, 0 .. 1; segments of the 32-segment bar to fill.
     double progress() const;
     int filledSegments() const;
+    static int filledSegments(int64_t done, int64_t total);
 
     // The message a result code is reported with; empty for success.
     static QByteArray errorMessage(int code, int port);

@@ -4,14 +4,12 @@
 #include "cmcGTex.h"
 #include "cmcPrompt.h"
 #include "cmcRecordRules.h"
-#include "indDestination.h"
 #include "indDocument.h"
 #include "indEnviron.h"
 
 namespace {
 
 enum Event {
-    DocumentChanged = 28,
     ApplyCloneInformation = 32,
     InformationWhileHidden = 35,
 };
@@ -20,7 +18,6 @@ enum Event {
 // destination (4), without the save question (8).
 constexpr int ReadFlags = 15;
 constexpr int QueryFlags = 7;
-constexpr int OptionFlagsOnly = 1;
 
 constexpr int DestinationByte = 18;
 constexpr int FormatByte = 1;
@@ -189,13 +186,7 @@ void indCloneSession::readDone(dst_CDrv_Result& result) {
         end(Outcome::CloneFailed);
         return;
     }
-    send(ApplyCloneInformation, OptionFlagsOnly, 0);
-    doc.document() = result.image;
-    doc.convertAndRefresh(doc.document());
-    doc.setModified(true);
-    send(ApplyCloneInformation, 0, 1);
-    refreshPages();
-    send(DocumentChanged);
+    doc.adoptClonedImage(result.image);
     end(Outcome::Succeeded);
 }
 
@@ -205,8 +196,7 @@ void indCloneSession::restoreAfterFailedRead() {
         return;
     doc.document() = documentBefore;
     doc.setModified(modifiedBefore);
-    refreshPages();
-    send(DocumentChanged);
+    doc.documentReplaced();
 }
 
 void indCloneSession::writeInformationDone(const dst_CDrv_Result& result) {
@@ -230,8 +220,7 @@ void indCloneSession::writeInformationDone(const dst_CDrv_Result& result) {
         }
     }
     send(ApplyCloneInformation, 0, 0);
-    refreshPages();
-    send(DocumentChanged);
+    doc.documentReplaced();
     int errors = 0;
     int warnings = 0;
     runSettingChecks(errors, warnings);
@@ -269,7 +258,7 @@ void indCloneSession::writeDone(const dst_CDrv_Result& result) {
         end(Outcome::CloneFailed);
         return;
     }
-    refreshPages();
+    doc.documentReplaced();
     show("GI_Mess_CloneWrite_Succeeded", cmcPrompt::Ok, cmcPrompt::Information);
     end(Outcome::Succeeded);
 }
@@ -283,8 +272,7 @@ void indCloneSession::informationDone(const dst_CDrv_Result& result) {
     firstQuery = false;
     if (mainWindowVisible() && receiverMatches()) {
         showCloneInformation();
-        refreshPages();
-        send(DocumentChanged);
+        doc.documentReplaced();
     }
     if (!mainWindowVisible())
         send(InformationWhileHidden);
@@ -292,9 +280,7 @@ void indCloneSession::informationDone(const dst_CDrv_Result& result) {
 }
 
 void indCloneSession::runSettingChecks(int& errors, int& warnings) {
-    const indDestination destination(settings.destination, settings.optionFlagA != 0,
-                                     settings.optionFlagB != 0);
-    const cmcRecordRules::Counts counts = cmcRecordRules(destination).run(doc.document());
+    const cmcRecordRules::Counts counts = cmcRecordRules(doc.bandPlan()).run(doc.document());
     errors = counts.errorLines;
     warnings = counts.warningLines;
 }

@@ -51,7 +51,6 @@ public:
 protected:
     virtual bool mainWindowVisible() const { return true; }
     virtual void finishEdit() {}
-    virtual void refreshPages() {}
     virtual void showCloneInformation() {}
     // Errors and warnings of the setting checks on the document.
     virtual void runSettingChecks(int& errors, int& warnings);

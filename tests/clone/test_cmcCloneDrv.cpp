@@ -234,6 +234,19 @@ TEST_F(CloneDrv, WriteNotAcknowledgedIsRefused) {
     EXPECT_EQ(write(patternImage()), 10);
 }
 
+TEST_F(CloneDrv, WriteResultIsAwaitedForTheAcknowledgementTimeOut) {
+    drv.setAcknowledgeTimeout(3000);
+    QElapsedTimer sinceEnd;
+    receiver.respond = [&](const QByteArray& frame) {
+        if (uint8_t(frame[3]) == F::EndOfData)
+            sinceEnd.start();
+        return QByteArray();
+    };
+    EXPECT_EQ(write(patternImage()), 5);
+    ASSERT_TRUE(sinceEnd.isValid());
+    EXPECT_GE(sinceEnd.elapsed(), 2900);
+}
+
 TEST_F(CloneDrv, HighSpeedPlaysThePreludeFirst) {
     drv.setPort(3, "38400,N,8,1");
     drv.setPreludeScript(F::speedSwitchScript(0x3250));

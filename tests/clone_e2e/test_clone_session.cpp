@@ -1,0 +1,206 @@
+#include "MemoryMap.h"
+#include "SimProcess.h"
+#include "cmcComm.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcScriptPrompt.h"
+#include "indCloneMan.h"
+#include "indCloneSession.h"
+#include "indDocument.h"
+#include "indEnviron.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QByteArray mapToSimulator(void* context, int) {
+    return static_cast<SimProcess*>(context)->device();
+}
+
+// A session as the desktop program runs it, with the main window shown or not yet.
+class WindowSession : public indCloneSession {
+public:
+    using indCloneSession::indCloneSession;
+    bool visible = true;
+    int informationShown = 0;
+
+protected:
+    bool mainWindowVisible() const override { return visible; }
+    void showCloneInformation() override { ++informationShown; }
+};
+
+// A document of destination 9 with an unsaved edit, and a session on it against a simulator
+// of destination 6.
+class CloneSession : public testing::Test {
+protected:
+    void start(const QStringList& simulatorArguments) {
+        sim = std::make_unique<SimProcess>(simulatorArguments);
+        ASSERT_FALSE(sim->device().isEmpty());
+        cmcComm::setDeviceMap(mapToSimulator, sim.get());
+        settings = std::make_unique<indEnviron>(
+            indEnviron::Places{"session test lock", folder.path() + "/run",
+                               folder.path() + "/user.conf", folder.path() + "/machine.conf"},
+            QStringList{}, QSize(1024, 768));
+        settings->destination = 9;
+        cmcPrompt::install(&prompt);
+        doc = std::make_unique<indDocument>(*settings, events, prompt);
+        doc->start();
+        doc->document().writeBlock(mm::Comment, reinterpret_cast<const uint8_t*>("EDITED"), 6);
+        doc->setModified(true);
+        session = std::make_unique<WindowSession>(*doc, *settings, events, man);
+        events.AddListener(
+            [](void* context, cmcEvent& e) {
+                auto* self = static_cast<CloneSession*>(context);
+                if (e.number == 39)
+                    self->ended.push_back(e.first);
+                if (e.number == 35 || (e.number >= 38 && e.number <= 40))
+                    self->window.push_back(e.number);
+            },
+            this);
+    }
+    void TearDown() override {
+        cmcComm::setDeviceMap(nullptr, nullptr);
+        cmcPrompt::install(nullptr);
+    }
+
+    void finish() {
+        while (session->outcome() == indCloneSession::Outcome::Running)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    QByteArray lastMessage() const {
+        const QList<cmcPrompt::Message> shown = prompt.messages();
+        return shown.isEmpty() ? QByteArray() : shown.back().text;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<indEnviron> settings;
+    cmcEvMan events;
+    cmcScriptPrompt prompt;
+    std::unique_ptr<indDocument> doc;
+    indCloneMan man;
+    std::unique_ptr<WindowSession> session;
+    std::vector<int> ended;
+    // Session started (38), progress closed (40), session ended (39), in order.
+    std::vector<int> window;
+};
+
+TEST_F(CloneSession, ReadTakesTheReceiverAndItsDestination) {
+    start({"--destination", "6"});
+    prompt.answer(cmcPrompt::AnswerNo); // do not save the edit
+    prompt.answer(cmcPrompt::AnswerOk); // take the receiver's destination
+    ASSERT_TRUE(session->read());
+    finish();
+    ASSERT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded) << session->resultCode();
+    EXPECT_EQ(settings->destination, 6);
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->document().getByte(mm::Comment), ' ');
+    EXPECT_EQ(session->receiverDestination(), 6);
+    EXPECT_EQ(ended, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(window, (std::vector<int>{38, 40, 39, 38, 40, 39, 40, 39}));
+}
+
+struct ReadFault {
+    const char* fault;
+    int code;
+};
+
+class CloneSessionReadFault : public CloneSession, public testing::WithParamInterface<ReadFault> {};
+
+TEST_P(CloneSessionReadFault, LeavesTheDocumentAsItWas) {
+    start({"--destination", "6", "--fault", GetParam().fault});
+    const cmcEeprom before = doc->document();
+    prompt.answer(cmcPrompt::AnswerNo);
+    prompt.answer(cmcPrompt::AnswerOk);
+    ASSERT_TRUE(session->read());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::CloneFailed);
+    EXPECT_EQ(session->resultCode(), GetParam().code);
+    EXPECT_EQ(lastMessage(), indCloneMan::errorMessage(GetParam().code, 1));
+    EXPECT_TRUE(doc->document() == before);
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(settings->destination, 9);
+    EXPECT_EQ(ended.back(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CloneSessionReadFault,
+    testing::Values(ReadFault{"silent", 5}, ReadFault{"no-echo", 4}, ReadFault{"bad-echo", 4},
+                    ReadFault{"bad-record", 11}, ReadFault{"wrong-model", 11},
+                    ReadFault{"wrong-version", 14}, ReadFault{"bad-checksum", 6},
+                    ReadFault{"lowercase-hex", 6}, ReadFault{"bad-count", 7},
+                    ReadFault{"missing-block", 8}, ReadFault{"outside-image", 9},
+                    ReadFault{"no-signature", 15}, ReadFault{"hang-up", 5}),
+    [](const testing::TestParamInfo<ReadFault>& info) {
+        return QByteArray(info.param.fault).replace('-', '_').toStdString();
+    });
+
+TEST_F(CloneSession, DecliningTheDestinationEndsWithoutReading) {
+    start({"--destination", "6"});
+    const cmcEeprom before = doc->document();
+    prompt.answer(cmcPrompt::AnswerNo);
+    prompt.answer(cmcPrompt::AnswerCancel);
+    ASSERT_TRUE(session->read());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Declined);
+    EXPECT_TRUE(doc->document() == before);
+    EXPECT_EQ(settings->destination, 9);
+    EXPECT_EQ(lastMessage(), cmcGTex::app().multiLineText("GI_AppMess_ChangeModel"));
+}
+
+TEST_F(CloneSession, WriteAsksOnceAndReportsSuccess) {
+    start({"--destination", "9"});
+    prompt.answer(cmcPrompt::AnswerOk);
+    ASSERT_TRUE(session->write());
+    finish();
+    ASSERT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded) << session->resultCode();
+    const QList<cmcPrompt::Message> shown = prompt.messages();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].text, cmcGTex::app().multiLineText("GI_Mess_Confirm_CloneWrite"));
+    EXPECT_EQ(shown[1].text, cmcGTex::app().multiLineText("GI_Mess_CloneWrite_Succeeded"));
+    EXPECT_EQ(shown[1].icon, cmcPrompt::Information);
+}
+
+TEST_F(CloneSession, CancelledWriteSendsNothing) {
+    start({"--destination", "9", "--save-written", folder.path() + "/written.kcf"});
+    prompt.answer(cmcPrompt::AnswerCancel);
+    ASSERT_TRUE(session->write());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Declined);
+    EXPECT_FALSE(QFile::exists(folder.path() + "/written.kcf"));
+}
+
+TEST_F(CloneSession, InformationShowsTheRecordOfAMatchingReceiver) {
+    start({"--destination", "9"});
+    ASSERT_TRUE(session->information());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded);
+    EXPECT_EQ(session->informationShown, 1);
+    EXPECT_EQ(session->cloneInformation().size(), indCloneSession::RecordSize);
+    EXPECT_EQ(window, (std::vector<int>{38, 40, 39}));
+}
+
+TEST_F(CloneSession, InformationDuringTheSetupTellsTheSetup) {
+    start({"--destination", "6"});
+    session->visible = false;
+    ASSERT_TRUE(session->information());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded);
+    EXPECT_EQ(session->informationShown, 0);
+    EXPECT_EQ(window, (std::vector<int>{38, 40, 39, 35}));
+}
+
+TEST_F(CloneSession, StartingWhileASessionRunsIsRefused) {
+    start({"--destination", "9", "--fault", "silent"});
+    ASSERT_TRUE(session->information());
+    EXPECT_FALSE(session->write());
+    EXPECT_FALSE(session->information());
+    finish();
+    EXPECT_EQ(session->resultCode(), 5);
+}
+
+} // namespace
