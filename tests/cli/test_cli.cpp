@@ -44,6 +44,7 @@ TEST_P(CliUsage, IsRefusedWith64AndNoFile) {
     const CliRun result = run(GetParam().arguments);
     EXPECT_EQ(result.status, 64);
     EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(result.err.startsWith("Usage:\n  mavik-cli new")) << result.err.constData();
     EXPECT_FALSE(QFile::exists(file("o.kcf")));
 }
 

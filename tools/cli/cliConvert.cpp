@@ -13,7 +13,7 @@ int cliConvert(const QStringList& arguments) {
     if (!args.parse(arguments, {"--destination"}) || args.positional().size() != 2 ||
         !args.has("--destination") ||
         !args.number("--destination", 0, cmcKcfDocument::Destinations - 1, 0, destination))
-        return cliExit::Usage;
+        return cliExit::usage();
     cmcEeprom document;
     int fileDestination = 0;
     const int code = cmcKcfDocument::open(args.positional()[0], document, fileDestination,

@@ -70,7 +70,7 @@ int kindNamed(const QString& name) {
 int cliDump(const QStringList& arguments) {
     cliArgs args;
     if (!args.parse(arguments, {"--kind", "--first", "--last"}) || args.positional().size() != 1)
-        return cliExit::Usage;
+        return cliExit::usage();
     const int kind = kindNamed(args.value("--kind"));
     int lowest = 0;
     int highest = 0;
@@ -79,7 +79,7 @@ int cliDump(const QStringList& arguments) {
     if (!datCh::kindRange(kind, lowest, highest) ||
         !args.number("--first", lowest, highest, lowest, first) ||
         !args.number("--last", first, highest, highest, last))
-        return cliExit::Usage;
+        return cliExit::usage();
 
     cmcEeprom document;
     int destination = 0;

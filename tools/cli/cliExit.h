@@ -14,6 +14,8 @@ public:
     // 20 + the clone file error code; 0 stays 0.
     static int fromFileError(int code) { return code == 0 ? Success : 20 + code; }
 
+    // Prints the usage text and gives the usage exit status.
+    static int usage();
     static void printMessage(void* context, const QByteArray& text);
     static cmcKcfDocument::Messages fileMessages() { return {printMessage, nullptr}; }
 };

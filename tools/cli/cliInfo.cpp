@@ -34,7 +34,7 @@ void print(const char* key, const QByteArray& value) {
 int cliInfo(const QStringList& arguments) {
     const auto options = cliClone::parse(arguments, false, false, 0);
     if (!options)
-        return cliExit::Usage;
+        return cliExit::usage();
     cliClone clone(*options, cliPrompt::Command::Info);
     Query query;
     clone.manager().setInformationHandler(judge, &query);

@@ -12,7 +12,7 @@ int cliNew(const QStringList& arguments) {
     if (!args.parse(arguments, {"--destination"}) || args.positional().size() != 1 ||
         !args.has("--destination") ||
         !args.number("--destination", 0, cmcKcfDocument::Destinations - 1, 0, destination))
-        return cliExit::Usage;
+        return cliExit::usage();
     cmcEeprom templateImage;
     templateImage.loadTemplate(destination);
     cmcEeprom document = templateImage;

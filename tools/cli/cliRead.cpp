@@ -7,7 +7,7 @@
 int cliRead(const QStringList& arguments) {
     const auto options = cliClone::parse(arguments, true, false, 1);
     if (!options)
-        return cliExit::Usage;
+        return cliExit::usage();
     cliClone clone(*options, cliPrompt::Command::Read);
     clone.document().start();
     const int status = clone.run(&indCloneSession::read);

@@ -6,7 +6,7 @@
 int cliWrite(const QStringList& arguments) {
     const auto options = cliClone::parse(arguments, true, true, 1);
     if (!options)
-        return cliExit::Usage;
+        return cliExit::usage();
     cmcEeprom image;
     image.resize(indDocument::ImageSize);
     int destination = indEnviron::NoDestination;

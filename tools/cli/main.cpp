@@ -14,12 +14,12 @@ const cliCommand Commands[] = {
 
 int main(int argc, char** argv) {
     if (argc < 2)
-        return cliExit::Usage;
+        return cliExit::usage();
     QStringList arguments;
     for (int i = 2; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     for (const cliCommand& command : Commands)
         if (std::strcmp(argv[1], command.name) == 0)
             return command.run(arguments);
-    return cliExit::Usage;
+    return cliExit::usage();
 }

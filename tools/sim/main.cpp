@@ -2,6 +2,7 @@
 
 #include "MemoryMap.h"
 #include "cmcDefaultImages.h"
+#include "cmcGTex.h"
 #include "cmcKcfDocument.h"
 #include "simLine.h"
 #include "simOptions.h"
@@ -46,8 +47,10 @@ int startingMemory(const simOptions& options, cmcEeprom& memory, int& destinatio
 
 int main(int argc, char** argv) {
     const auto options = simOptions::parse(argc, argv);
-    if (!options)
+    if (!options) {
+        printMessage(nullptr, cmcGTex::app().multiLineText("GI_Sim_Usage"));
         return UsageError;
+    }
     cmcEeprom memory;
     int destination = 0;
     if (const int code = startingMemory(*options, memory, destination))
