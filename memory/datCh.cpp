@@ -217,8 +217,10 @@ void datCh::storeChannelFlags(int n) {
     image->setByte(mm::channelFlags(n) + 1, static_cast<uint8_t>(position));
 }
 
-bool datCh::edgeValid(uint32_t stored) const {
-    return stored >= 3 * LowerLimit && stored < 3 * UpperLimit;
+// An edge counts only when its value lies within the limits and its not-set flag is clear.
+bool datCh::edgeSet(uint32_t stored, int flagAddress) const {
+    return stored >= 3 * LowerLimit && stored < 3 * UpperLimit &&
+           !(image->getByte(flagAddress) & 0x80);
 }
 
 void datCh::loadScanEdge(int n) {
@@ -228,8 +230,7 @@ void datCh::loadScanEdge(int n) {
     lowEdge = low / 3;
     frequency = high / 3;
     const int flagBase = mm::scanEdgeFlags(n);
-    const bool unset = (image->getByte(flagBase) & 0x80) || (image->getByte(flagBase + 2) & 0x80);
-    setInUse(edgeValid(low) && edgeValid(high) && !unset);
+    setInUse(edgeSet(low, flagBase) && edgeSet(high, flagBase + 2));
     const uint8_t b8 = image->getByte(base + 8);
     const uint8_t b9 = image->getByte(base + 9);
     step = b8 & 0x0F;
@@ -281,7 +282,9 @@ void datCh::loadScanLink(int entry) {
         memberFlag = 1;
         lowEdge = low / 3;
         frequency = high / 3;
-        flags = InUse | (edgeValid(low) ? LowEdgeValid : 0) | (edgeValid(high) ? HighEdgeValid : 0);
+        const int flagBase = mm::scanEdgeFlags(edge);
+        flags = InUse | (edgeSet(low, flagBase) ? LowEdgeValid : 0) |
+                (edgeSet(high, flagBase + 2) ? HighEdgeValid : 0);
         for (int i = 0; i < 6; ++i)
             name[i] = static_cast<char>(image->getByte(base + 10 + i));
         return;

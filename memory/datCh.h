@@ -111,7 +111,7 @@ private:
     void loadAutoWrite(int n);
     void storeAutoWrite(int n);
     void loadBandDefault(int n);
-    bool edgeValid(uint32_t stored) const;
+    bool edgeSet(uint32_t stored, int flagAddress) const;
 
     uint32_t word32(int address) const;
     void setWord32(int address, uint32_t value);

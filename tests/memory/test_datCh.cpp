@@ -174,6 +174,9 @@ TEST_F(datChTest, ScanLinkRowsFollowTheMemberBits) {
     EXPECT_EQ(row.flags, datCh::InUse | datCh::LowEdgeValid | datCh::HighEdgeValid);
     EXPECT_EQ(row.lowEdge, 118000000u);
     EXPECT_EQ(row.name, edge.name);
+    image.setByte(mm::scanEdgeFlags(3) + 2, 0x80); // high edge marked not set
+    row.reload();
+    EXPECT_EQ(row.flags, datCh::InUse | datCh::LowEdgeValid);
     row.load(datCh::KindScanLink, 2 * datCh::ScanLinkRows + 2);
     EXPECT_EQ(row.memberEdge, 7);
     EXPECT_EQ(row.flags, datCh::InUse) << "edge 7 is empty";
