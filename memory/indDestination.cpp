@@ -266,9 +266,7 @@ void indDestination::convertRecords(cmcEeprom& image, const cmcEeprom& templateI
         const int band = bandOf(record.frequency);
         const datCh bandDefault = templateRecord(templateImage, datCh::KindBandDefault, band);
         record.frequency = placeOnGrid(record.frequency, band);
-        if (record.kind == datCh::KindScanEdge)
-            record.lowEdge = placeOnGrid(record.lowEdge, bandOf(record.lowEdge));
-        else
+        if (record.kind != datCh::KindScanEdge)
             record.offset = placeOffset(record.offset, band);
         if (!keepAutomatic) {
             if (record.mode == datCh::ModeAuto)

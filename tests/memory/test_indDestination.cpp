@@ -165,6 +165,12 @@ TEST_F(Conversion, ChannelsFitTheNewDestination) {
     autoWrite.kind = datCh::KindAutoWrite;
     autoWrite.number = 3;
     autoWrite.store();
+    datCh edge(&image);
+    edge.load(datCh::KindScanEdge, 5);
+    edge.setInUse(true);
+    edge.lowEdge = 145003300;
+    edge.frequency = 146003300;
+    edge.store();
 
     const cmcEeprom japan = image;
     indDestination(0).convert(image, templateOf(0));
@@ -172,6 +178,9 @@ TEST_F(Conversion, ChannelsFitTheNewDestination) {
     EXPECT_EQ(record.mode, Auto) << "destination 0 keeps the automatic settings";
     EXPECT_EQ(record.canceller, 1);
     EXPECT_EQ(record.frequency, 145010000u);
+    edge.reload();
+    EXPECT_EQ(edge.frequency, 146005000u) << "the high edge is placed on the grid";
+    EXPECT_EQ(edge.lowEdge, 145003300u) << "the low edge is left as it is";
 
     image = japan;
     const cmcEeprom usa = templateOf(6);
