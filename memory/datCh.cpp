@@ -166,7 +166,9 @@ void datCh::loadChannel(int base) {
 void datCh::storeChannel(int base) {
     chooseRasters(frequency, offset, frequencyRaster, offsetRaster);
     const uint32_t count = encode(frequency, frequencyRaster) & 0xFFFFF;
-    const uint32_t offsetCount = encode(offset, offsetRaster) & 0xFFFF;
+    // An offset beyond the 16-bit count keeps the largest count rather than wrapping to a
+    // small one.
+    const uint32_t offsetCount = std::min<uint32_t>(encode(offset, offsetRaster), 0xFFFF);
     const int storedTone = (!vsc && canceller != 0) ? 0 : toneMode;
     const uint32_t train = trainFrequency / 10;
     uint8_t b[11];

@@ -61,6 +61,10 @@ TEST_F(datChTest, LargeCountsSaturateInsteadOfWrapping) {
     datCh record(&image);
     record.load(datCh::KindMemory, 10);
     EXPECT_EQ(record.frequency, 0xFFFFFFFFu);
+
+    record = channel(145000000, 400000000); // 80,000 steps of 5 kHz
+    record.storeAndReload();
+    EXPECT_EQ(record.offset, 0xFFFFu * 5000);
 }
 
 TEST_F(datChTest, OffsetThatFitsNoCommonRasterTakesItsOwn) {
