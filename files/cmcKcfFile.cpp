@@ -170,24 +170,29 @@ bool cmcKcfFile::isLoaded(int32_t address) const {
 
 int cmcKcfFile::read(const QString& fileName, const mm::Range* coverage) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return report(FileOpen);
-    return read(file, coverage);
+    if (file.open(QIODevice::ReadOnly))
+        return read(file, coverage);
+    forgetLastRead();
+    return report(FileOpen);
 }
 
 int cmcKcfFile::read(QIODevice& device, const mm::Range* coverage) {
     const cmcEeprom saved = *image;
-    loadedMap.assign(requiredMap.size(), 0);
-    // Header values describe the file being read, never an earlier one.
-    mapRev = -1;
-    etc = 0;
-    decodedEtc = 0;
+    forgetLastRead();
     int code = readLines(device);
     if (code == Ok && coverage)
         code = checkCoverage(coverage);
     if (code != Ok)
         *image = saved;
     return report(code);
+}
+
+// Loaded addresses and header values describe the file being read, never an earlier one.
+void cmcKcfFile::forgetLastRead() {
+    loadedMap.assign(requiredMap.size(), 0);
+    mapRev = -1;
+    etc = 0;
+    decodedEtc = 0;
 }
 
 int cmcKcfFile::readLines(QIODevice& device) {

@@ -231,8 +231,18 @@ TEST_F(KcfFile, ReaderUsedAgainForgetsTheLastFilesHeader) {
     EXPECT_EQ(reader.decodedEtcData(), 1);
 }
 
-TEST_F(KcfFile, MissingFileGivesCodeOne) {
+TEST_F(KcfFile, MissingFileGivesCodeOneAndForgetsTheLastFile) {
     EXPECT_EQ(readBack(Small, dir.filePath("none.kcf")), cmcKcfFile::FileOpen);
+    putFile(path, Header + Rec0 + Rec1);
+    target.resize(mm::ImageSize);
+    cmcKcfFile reader;
+    reader.setImage(target);
+    cmcKcfDocument::prepareReader(reader);
+    ASSERT_EQ(reader.read(path, Small), cmcKcfFile::Ok);
+    EXPECT_EQ(reader.read(dir.filePath("none.kcf"), nullptr), cmcKcfFile::FileOpen);
+    EXPECT_EQ(reader.checkCoverage(Small), cmcKcfFile::Coverage);
+    EXPECT_EQ(reader.mapRevision(), -1);
+    EXPECT_EQ(reader.decodedEtcData(), 0);
 }
 
 TEST_F(KcfFile, ModelCheckDecidesAndItsCodeIsReported) {
