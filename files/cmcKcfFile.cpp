@@ -43,6 +43,10 @@ LineRead nextLine(QIODevice& device, QByteArray& line, bool& ended) {
     if (n <= 0)
         return device.atEnd() ? LineRead::End : LineRead::Failed;
     line = QByteArray(buffer, n);
+    // A CR LF pair takes one place in the buffer, as a text-mode read would give it.
+    if (n == LineBuffer - 1 && line.endsWith('\r') && device.peek(1) == "\n" &&
+        device.getChar(nullptr))
+        line += '\n';
     ended = line.endsWith('\n');
     if (!ended)
         return n == LineBuffer - 1 && !device.atEnd() ? LineRead::TooLong : LineRead::Line;
