@@ -43,6 +43,10 @@ LineRead nextLine(QIODevice& device, QByteArray& line, bool& ended) {
     if (n <= 0)
         return device.atEnd() ? LineRead::End : LineRead::Failed;
     line = QByteArray(buffer, n);
+    // A CR LF pair takes one place in the buffer, as a text-mode read would give it.
+    if (n == LineBuffer - 1 && line.endsWith('\r') && device.peek(1) == "\n" &&
+        device.getChar(nullptr))
+        line += '\n';
     ended = line.endsWith('\n');
     if (!ended)
         return n == LineBuffer - 1 && !device.atEnd() ? LineRead::TooLong : LineRead::Line;
@@ -170,24 +174,29 @@ bool cmcKcfFile::isLoaded(int32_t address) const {
 
 int cmcKcfFile::read(const QString& fileName, const mm::Range* coverage) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return report(FileOpen);
-    return read(file, coverage);
+    if (file.open(QIODevice::ReadOnly))
+        return read(file, coverage);
+    forgetLastRead();
+    return report(FileOpen);
 }
 
 int cmcKcfFile::read(QIODevice& device, const mm::Range* coverage) {
     const cmcEeprom saved = *image;
-    loadedMap.assign(requiredMap.size(), 0);
-    // Header values describe the file being read, never an earlier one.
-    mapRev = -1;
-    etc = 0;
-    decodedEtc = 0;
+    forgetLastRead();
     int code = readLines(device);
     if (code == Ok && coverage)
         code = checkCoverage(coverage);
     if (code != Ok)
         *image = saved;
     return report(code);
+}
+
+// Loaded addresses and header values describe the file being read, never an earlier one.
+void cmcKcfFile::forgetLastRead() {
+    loadedMap.assign(requiredMap.size(), 0);
+    mapRev = -1;
+    etc = 0;
+    decodedEtc = 0;
 }
 
 int cmcKcfFile::readLines(QIODevice& device) {

@@ -82,6 +82,7 @@ public:
     int report(int code) const;
 
 private:
+    void forgetLastRead();
     int readLines(QIODevice& device);
     int readModelLine(QIODevice& device);
     void readHeaderLine(const QByteArray& line);

@@ -183,6 +183,10 @@ const CraftedCase CraftedCases[] = {
      cmcKcfFile::Format},
     {"record too short", Header + "000000\n", cmcKcfFile::Format},
     {"overlong line", Header + Rec0 + "#" + QByteArray(900, 'x') + "\n" + Rec1, cmcKcfFile::Format},
+    {"longest line with crlf", Header + Rec0 + "#" + QByteArray(765, 'x') + "\r\n" + Rec1,
+     cmcKcfFile::Ok},
+    {"one more with crlf", Header + Rec0 + "#" + QByteArray(766, 'x') + "\r\n" + Rec1,
+     cmcKcfFile::Format},
     {"one record missing", Header + Rec0, cmcKcfFile::Coverage},
     {"no records", Header, cmcKcfFile::Coverage},
     {"record crossing the covered end", Header + Rec0 + record(0x001A, 16) + "\n",
@@ -231,8 +235,18 @@ TEST_F(KcfFile, ReaderUsedAgainForgetsTheLastFilesHeader) {
     EXPECT_EQ(reader.decodedEtcData(), 1);
 }
 
-TEST_F(KcfFile, MissingFileGivesCodeOne) {
+TEST_F(KcfFile, MissingFileGivesCodeOneAndForgetsTheLastFile) {
     EXPECT_EQ(readBack(Small, dir.filePath("none.kcf")), cmcKcfFile::FileOpen);
+    putFile(path, Header + Rec0 + Rec1);
+    target.resize(mm::ImageSize);
+    cmcKcfFile reader;
+    reader.setImage(target);
+    cmcKcfDocument::prepareReader(reader);
+    ASSERT_EQ(reader.read(path, Small), cmcKcfFile::Ok);
+    EXPECT_EQ(reader.read(dir.filePath("none.kcf"), nullptr), cmcKcfFile::FileOpen);
+    EXPECT_EQ(reader.checkCoverage(Small), cmcKcfFile::Coverage);
+    EXPECT_EQ(reader.mapRevision(), -1);
+    EXPECT_EQ(reader.decodedEtcData(), 0);
 }
 
 TEST_F(KcfFile, ModelCheckDecidesAndItsCodeIsReported) {
