@@ -333,9 +333,6 @@ void indDocument::setReceiverInformation(int destination, int flagA, int flagB) 
 bool indDocument::acceptReceiverDestination(int flags) {
     if (!(flags & TakeDestination) || receiverDestination == settings.destination)
         return true;
-    // During the initial setup there is no document yet that the change could harm.
-    if (!mainWindowVisible())
-        return true;
     const cmcPrompt::Answer answer = prompt.message(
         cmcPrompt::titled(cmcGTex::app().multiLineText("GI_AppMess_ChangeModel"),
                           cmcPrompt::OkCancel, cmcPrompt::AnswerCancel, cmcPrompt::Exclamation));

@@ -152,10 +152,12 @@ bool indEnviron::readSetup(QSettings& store) {
 void indEnviron::takeEtcData(int word) {
     const clsEtcData::Decoded decoded = clsEtcData::decode(word);
     // Only the indexes of built-in destinations are taken; anything else means none stored.
+    // The option flags of a sound word stay even without a destination: the band plan of no
+    // destination still follows them.
     const bool usable = decoded.valid && decoded.destination < NoDestination;
     destination = usable ? decoded.destination : NoDestination;
-    optionFlagA = usable ? decoded.flagA : 0;
-    optionFlagB = usable ? decoded.flagB : 0;
+    optionFlagA = decoded.valid ? decoded.flagA : 0;
+    optionFlagB = decoded.valid ? decoded.flagB : 0;
     setupDone = usable ? 1 : 0;
 }
 

@@ -332,14 +332,16 @@ TEST_F(indDocumentTest, ReceiversDestinationWithoutSaveQuestionRenewsAnUntouched
     EXPECT_EQ(doc->document(), doc->templateImage());
 }
 
-TEST_F(indDocumentTest, DuringTheInitialSetupTheReceiversDestinationIsTakenWithoutQuestions) {
+TEST_F(indDocumentTest, DuringTheInitialSetupTheReceiversDestinationIsStillAskedFor) {
     settings->destination = indEnviron::NoDestination;
     doc->visible = false;
-    edit();
     doc->setReceiverInformation(3, 0, 1);
+    prompt.answer(cmcPrompt::AnswerOk);
     events.Send(32, 7, 1);
-    EXPECT_TRUE(prompt.asked().isEmpty());
+    ASSERT_EQ(prompt.asked().size(), 1);
+    expectAsked(0, gtex("GI_AppMess_ChangeModel"), cmcPrompt::OkCancel, cmcPrompt::AnswerCancel);
     EXPECT_EQ(settings->destination, 3);
+    EXPECT_EQ(settings->optionFlagB, 1);
     EXPECT_EQ(doc->document(), doc->templateImage());
     EXPECT_FALSE(doc->isModified());
 }

@@ -177,6 +177,19 @@ TEST_F(indEnvironTest, EtcDataWithWrongCheckBitsOrAnUnknownDestinationLeadsToThe
     }
 }
 
+TEST_F(indEnvironTest, OptionFlagsWithoutADestinationSurviveARun) {
+    {
+        auto env = start();
+        env->optionFlagA = 1;
+        env->optionFlagB = 1;
+    }
+    auto env = start();
+    EXPECT_EQ(env->destination, indEnviron::NoDestination);
+    EXPECT_EQ(env->optionFlagA, 1);
+    EXPECT_EQ(env->optionFlagB, 1);
+    EXPECT_EQ(env->setupDone, 0);
+}
+
 TEST_F(indEnvironTest, SetupArgumentInAnyCaseForcesTheInitialSetup) {
     storeValidSettings();
     EXPECT_EQ(start({"mavik"})->setupDone, 1);
