@@ -3,6 +3,8 @@
 #include "cmcCellNames.h"
 #include "cmcCellSyntax.h"
 
+#include <QLocale>
+
 #include <iterator>
 
 namespace {
@@ -46,7 +48,7 @@ void cmcFont::apply(QByteArrayView specification) {
                 charset = *value;
             break;
         case 1:
-            face = text.isEmpty() ? QByteArray(DefaultFace) : text.toByteArray();
+            face = text.isEmpty() ? defaultFace() : text.toByteArray();
             break;
         case 2:
             if (auto value = cmcCellNames::colour(text))
@@ -70,6 +72,12 @@ void cmcFont::apply(QByteArrayView specification) {
             break;
         }
     }
+}
+
+QByteArray cmcFont::defaultFace() {
+    if (QLocale().language() == QLocale::Japanese)
+        return "\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+    return DefaultFace;
 }
 
 // A number replaces the size, "%N" scales it (never to 0); 0 or nothing leaves it.

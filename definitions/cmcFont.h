@@ -12,6 +12,9 @@ public:
     enum Style { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
     enum Pitch { fpDefault, fpVariable, fpFixed };
     static constexpr const char* DefaultFace = "MS Sans Serif";
+    // The face a specification falls back to: on a Japanese system the Shift-JIS name of the
+    // Japanese UI face, else DefaultFace.
+    static QByteArray defaultFace();
 
     int charset = 1;
     QByteArray face = DefaultFace;

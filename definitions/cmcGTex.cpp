@@ -109,6 +109,8 @@ QByteArray cmcGTex::GetText(const char* key, int line) {
     KeyRecord* record = opened ? find(key) : nullptr;
     if (!record)
         cmcFatal::stop(QByteArray("GTEX Error !\nThe index '") + key + "' was not found.");
+    if (line < 0)
+        return {}; // no line precedes line 0; the buffer still holds some other line
     int number = record->cachedLine;
     currentPos = record->cachedPos;
     if (number > line) {

@@ -19,7 +19,8 @@ public:
     bool setSource(const char* const* lines);
 
     // Line `line` (0-based) of the key's value, without its line end. Past the value's end the
-    // lines that follow are returned as they stand (a "#" line, the next key line, ...).
+    // lines that follow are returned as they stand (a "#" line, the next key line, ...); a
+    // negative line number gives the empty text.
     QByteArray GetText(const char* key, int line = 0);
     // Lines 0, 1, 2, ... of the value up to the first line beginning with '#'.
     QList<QByteArray> listLines(const char* key);

@@ -1,6 +1,7 @@
 #include "cmcCellNames.h"
 #include "cmcFont.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +41,17 @@ TEST(cmcFont, SpecificationStopsAtTheFirstMissingField) {
     expected = before;
     expected.face = cmcFont::DefaultFace;
     EXPECT_EQ(applied(",", before), expected);
+}
+
+TEST(cmcFont, DefaultFaceFollowsTheSystemLanguage) {
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    const cmcFont japanese = applied(",", inherited17());
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const cmcFont english = applied(",", inherited17());
+    QLocale::setDefault(system);
+    EXPECT_EQ(japanese.face, "\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e");
+    EXPECT_EQ(english.face, cmcFont::DefaultFace);
 }
 
 TEST(cmcFont, SizeFields) {

@@ -105,6 +105,16 @@ TEST(cmcGTex, LinesPastTheValueAreTheLinesThatFollow) {
     EXPECT_EQ(reader.GetText("B"), "b0");
 }
 
+TEST(cmcGTex, NegativeLineIsEmptyAndKeepsTheCachedPosition) {
+    const Lines table({"#A", "a0", "a1", "#B", "b0"});
+    cmcGTex reader;
+    reader.setSource(table.list());
+    EXPECT_EQ(reader.GetText("B"), "b0");
+    EXPECT_EQ(reader.GetText("A", 0), "a0");
+    EXPECT_EQ(reader.GetText("A", -1), ""); // not the line read last
+    EXPECT_EQ(reader.GetText("A", 1), "a1");
+}
+
 TEST(cmcGTex, SeparatorLineIsNeverAKey) {
     const Lines table({"#", "x", "#A", "a0", "#", "#B", "#End_Of_Ovl"});
     cmcGTex reader;
