@@ -132,6 +132,10 @@ struct Fault {
     int status;
 };
 
+void PrintTo(const Fault& f, std::ostream* os) {
+    *os << f.command << ' ' << f.fault << " -> " << f.status;
+}
+
 class CliCloneFault : public CliClone, public testing::WithParamInterface<Fault> {};
 
 TEST_P(CliCloneFault, EndsWithItsResultAndMessage) {
