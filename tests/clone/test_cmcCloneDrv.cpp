@@ -142,6 +142,10 @@ struct ReadFault {
     int code;
 };
 
+void PrintTo(const ReadFault& fault, std::ostream* os) {
+    *os << fault.name << " -> " << fault.code;
+}
+
 class CloneDrvReadFault : public CloneDrv, public testing::WithParamInterface<ReadFault> {};
 
 TEST_P(CloneDrvReadFault, EndsWithItsCode) {

@@ -83,6 +83,10 @@ struct DataCase {
     bool valid;
 };
 
+void PrintTo(const DataCase& c, std::ostream* os) {
+    *os << '"' << c.payload << '"' << (c.valid ? " valid" : " invalid");
+}
+
 class DecodeData : public testing::TestWithParam<DataCase> {};
 
 TEST_P(DecodeData, AcceptsOnlyWellFormedUpperCasePayloads) {

@@ -20,6 +20,12 @@ struct FrequencyCase {
     int bits; // Warning 1, Error 2
 };
 
+void PrintTo(const FrequencyCase& c, std::ostream* os) {
+    *os << "destination " << c.destination << " cellular " << c.cellularBlocked << " expansion "
+        << c.expansionOn << ' ' << c.frequency << " Hz step " << c.step << " mode " << c.mode
+        << " -> " << c.bits;
+}
+
 class RecordRules : public testing::TestWithParam<FrequencyCase> {};
 
 // One memory channel in group 0 carries the case; the line shows its bits.

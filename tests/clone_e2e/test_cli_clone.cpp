@@ -130,7 +130,14 @@ struct Fault {
     const char* fault;
     const char* command;
     int status;
+    // A line that vanishes mid-write stops echoing (4), or refuses the bytes still queued for it
+    // (17) when the hang-up catches some in the port's transmit queue.
+    int orStatus = -1;
 };
+
+void PrintTo(const Fault& f, std::ostream* os) {
+    *os << f.command << ' ' << f.fault << " -> " << f.status;
+}
 
 class CliCloneFault : public CliClone, public testing::WithParamInterface<Fault> {};
 
@@ -143,8 +150,11 @@ TEST_P(CliCloneFault, EndsWithItsResultAndMessage) {
                                       ? QStringList{"info", "--device", sim.device()}
                                       : QStringList{f.command, "--device", sim.device(), target};
     const CliRun run = cli(arguments);
-    EXPECT_EQ(run.status, f.status) << run.err.constData();
-    EXPECT_TRUE(run.err.contains(headLine(f.status) + "\n\n")) << run.err.constData();
+    EXPECT_TRUE(run.status == f.status || run.status == f.orStatus)
+        << run.status << run.err.constData();
+    EXPECT_TRUE(
+        run.err.contains(headLine(run.status == f.orStatus ? f.orStatus : f.status) + "\n\n"))
+        << run.err.constData();
     EXPECT_FALSE(QFile::exists(file("read.kcf")));
 }
 
@@ -156,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Fault{"bad-checksum", "read", 6}, Fault{"lowercase-hex", "read", 6},
                     Fault{"bad-count", "read", 7}, Fault{"missing-block", "read", 8},
                     Fault{"outside-image", "read", 9}, Fault{"no-signature", "read", 15},
-                    Fault{"write-nak", "write", 10}, Fault{"hang-up", "write", 4}),
+                    Fault{"write-nak", "write", 10}, Fault{"hang-up", "write", 4, 17}),
     [](const testing::TestParamInfo<Fault>& info) {
         return QByteArray(info.param.fault).replace('-', '_').toStdString() + "_" +
                info.param.command;

@@ -109,6 +109,10 @@ struct ReadFault {
     int code;
 };
 
+void PrintTo(const ReadFault& f, std::ostream* os) {
+    *os << f.fault << " -> " << f.code;
+}
+
 class CloneSessionReadFault : public CloneSession, public testing::WithParamInterface<ReadFault> {};
 
 TEST_P(CloneSessionReadFault, LeavesTheDocumentAsItWas) {
