@@ -204,6 +204,16 @@ bool cmcCloneDrv::checkEcho(Step& s) {
     return true;
 }
 
+// Stays in the state until the pause is over; what arrived during it is not part of the exchange.
+void cmcCloneDrv::stepWait(Step& s, const QDeadlineTimer& pause) {
+    if (!pause.hasExpired()) {
+        s.next = state;
+        return;
+    }
+    echoQueue.clear();
+    receiveQueue.clear();
+}
+
 void cmcCloneDrv::act(Step& s) {
     switch (state) {
     case Start:
@@ -212,12 +222,7 @@ void cmcCloneDrv::act(Step& s) {
         stepPrelude(s);
         break;
     case PreludeWait:
-        if (preludeWaitTimer.hasExpired()) {
-            echoQueue.clear();
-            receiveQueue.clear();
-        } else {
-            s.next = state;
-        }
+        stepWait(s, preludeWaitTimer);
         break;
     case OpenPort:
         stepOpen(s);
@@ -240,12 +245,7 @@ void cmcCloneDrv::act(Step& s) {
         requestWait = 0;
         break;
     case RequestWait:
-        if (requestWaitTimer.hasExpired()) {
-            echoQueue.clear();
-            receiveQueue.clear();
-        } else {
-            s.next = state;
-        }
+        stepWait(s, requestWaitTimer);
         break;
     case SendData:
         stepSendData(s);

@@ -105,6 +105,7 @@ private:
     void fail(Step& s, int code);
     void finish();
 
+    void stepWait(Step& s, const QDeadlineTimer& pause);
     void stepPrelude(Step& s);
     void stepOpen(Step& s);
     void stepInfoReply(Step& s);

@@ -154,6 +154,24 @@ void indCloneSession::completed(dst_CDrv_Result& result) {
     }
 }
 
+// After the first query the receiver's destination may have become current; a receiver that
+// matches only now is asked once more. False when the session does not go on from here.
+bool indCloneSession::firstQueryGoesOn(int flags) {
+    if (!firstQuery)
+        return true;
+    const bool matched = receiverMatches();
+    send(ApplyCloneInformation, flags, 1);
+    if (matched)
+        return true;
+    if (receiverMatches()) {
+        firstQuery = false;
+        startQuery();
+    } else {
+        end(Outcome::Declined);
+    }
+    return false;
+}
+
 void indCloneSession::readInformationDone(const dst_CDrv_Result& result) {
     if (result.code != cmcCloneDrv::Ok) {
         restoreAfterFailedRead();
@@ -162,19 +180,8 @@ void indCloneSession::readInformationDone(const dst_CDrv_Result& result) {
     }
     if (man.busy())
         return;
-    if (firstQuery) {
-        const bool matched = receiverMatches();
-        send(ApplyCloneInformation, ReadFlags, 1);
-        if (!matched) {
-            if (receiverMatches()) {
-                firstQuery = false;
-                startQuery();
-            } else {
-                end(Outcome::Declined);
-            }
-            return;
-        }
-    }
+    if (!firstQueryGoesOn(ReadFlags))
+        return;
     man.setImageSize(doc.document().size());
     if (!man.startRead(mm::ReadRanges, onCompletion, this))
         end(Outcome::Idle);
@@ -206,19 +213,8 @@ void indCloneSession::writeInformationDone(const dst_CDrv_Result& result) {
     }
     if (man.busy())
         return;
-    if (firstQuery) {
-        const bool matched = receiverMatches();
-        send(ApplyCloneInformation, QueryFlags, 1);
-        if (!matched) {
-            if (receiverMatches()) {
-                firstQuery = false;
-                startQuery();
-            } else {
-                end(Outcome::Declined);
-            }
-            return;
-        }
-    }
+    if (!firstQueryGoesOn(QueryFlags))
+        return;
     send(ApplyCloneInformation, 0, 0);
     doc.documentReplaced();
     int errors = 0;

@@ -64,6 +64,7 @@ private:
     void completed(dst_CDrv_Result& result);
     bool startQuery();
     bool receiverMatches() const;
+    bool firstQueryGoesOn(int flags);
     void send(int number, int first = 0, int second = 0);
     void end(Outcome outcome);
 
