@@ -3,6 +3,9 @@
 #include "cmcFatal.h"
 #include "cmcGTexLists.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <cstring>
 
 namespace {
@@ -144,4 +147,22 @@ QByteArray cmcGTex::indexedKeyAt(int place) const {
     for (; record && place > 0; --place)
         record = record->next;
     return record ? record->key : QByteArray();
+}
+
+QString cmcGTex::display(QByteArrayView text) const {
+    if (editionInUse == Japanese) {
+        QStringDecoder decoder("Shift_JIS");
+        if (decoder.isValid())
+            return decoder(text);
+    }
+    return QString::fromLatin1(text);
+}
+
+QByteArray cmcGTex::stored(const QString& text) const {
+    if (editionInUse == Japanese) {
+        QStringEncoder encoder("Shift_JIS");
+        if (encoder.isValid())
+            return encoder(text);
+    }
+    return text.toLatin1();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
+#include <QString>
 #include <deque>
 
 // Reader of a built-in definition line list. Keys are found lazily: the key index grows only as
@@ -29,6 +31,14 @@ public:
 
     // The process-wide reader of the definition table in use.
     static cmcGTex& app();
+
+    // The table's texts are bytes: ASCII in the English edition, Shift-JIS in the Japanese one.
+    // These two are the only places where they become Qt text and back.
+    enum Edition { English, Japanese };
+    void setEdition(Edition value) { editionInUse = value; }
+    Edition edition() const { return editionInUse; }
+    QString display(QByteArrayView text) const;
+    QByteArray stored(const QString& text) const;
 
     // Introspection for tests and benchmarks.
     int indexedKeyCount() const { return keyCount; }
@@ -62,4 +72,5 @@ private:
     KeyRecord* tail = nullptr;
     int keyCount = 0;
     bool moreToScan = true;
+    Edition editionInUse = English;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+class cmcCellObj;
+struct datCellReq;
+
+// What a sheet tells the window that owns it: the main window keeps its menus, toolbar,
+// status bar and edit countdown in step through these.
+class cuiDispatch {
+public:
+    virtual ~cuiDispatch() = default;
+
+    // The cursor now stands on this cell.
+    virtual void currentCellChanged(const cmcCellObj& cell) { (void)cell; }
+    // An action ended: menus and toolbar refresh their states.
+    virtual void updateCommands() {}
+    // A key was pressed on the grid or in its editor: the information line is cleared.
+    virtual void clearInformation() {}
+    // The context menu of the current cell was rebuilt from another body.
+    virtual void popupMenuChanged() {}
+    // A key, a popup command or an edit reached the cell's handler.
+    virtual void cellActed(const datCellReq& request) { (void)request; }
+};
