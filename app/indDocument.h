@@ -99,6 +99,9 @@ protected:
     // A clone session keeps the visible main window disabled while it runs.
     virtual void setMainWindowEnabled(bool enabled) { (void)enabled; }
 
+    // Record codecs read the template through a mutable image.
+    cmcEeprom& templateForRecords() { return templateCopy; }
+
     indEnviron& settings;
     cmcEvMan& events;
     cmcPrompt& prompt;

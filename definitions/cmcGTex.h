@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <algorithm>
+#include <cstdio>
 #include <deque>
 
 // Reader of a built-in definition line list. Keys are found lazily: the key index grows only as
@@ -39,6 +41,16 @@ public:
     Edition edition() const { return editionInUse; }
     QString display(QByteArrayView text) const;
     QByteArray stored(const QString& text) const;
+
+    // A table text with its printf directives ("%d", "%s", "%4d") filled in, byte by byte, so
+    // that it works on either edition's bytes.
+    template <typename... Arguments>
+    static QByteArray formatted(const QByteArray& pattern, Arguments... arguments) {
+        const int size = std::snprintf(nullptr, 0, pattern.constData(), arguments...);
+        QByteArray result(std::max(size, 0), '\0');
+        std::snprintf(result.data(), size_t(result.size()) + 1, pattern.constData(), arguments...);
+        return result;
+    }
 
     // Introspection for tests and benchmarks.
     int indexedKeyCount() const { return keyCount; }

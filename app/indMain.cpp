@@ -1,0 +1,168 @@
+#include "indMain.h"
+
+#include "cmcComm.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcPageCall.h"
+#include "cmcTvPreset.h"
+#include "cuiSheet.h"
+#include "cuiTree.h"
+#include "indEnviron.h"
+#include "indLinkHandler.h"
+#include "indWindowClone.h"
+
+#include <QApplication>
+
+namespace {
+
+enum Event { CloneInformation = 30 };
+
+constexpr int FirstBankPage = 13;
+constexpr int LastBankPage = 34;
+constexpr int LastMemoryPage = 12;
+
+} // namespace
+
+indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPrompt,
+                 cmcGTex& definitions)
+    : cuiMain(store, eventManager, definitions), indDocument(store, eventManager, userPrompt) {
+    cloneManager.setImageSize(int32_t(ImageSize));
+    session = std::make_unique<indWindowClone>(*this, store, eventManager, cloneManager);
+    links = std::make_unique<indLinkHandler>(*this);
+    cmcCellHandler::install(links.get());
+    cmcComm::setDeviceMap(&indMain::deviceOf, this);
+    cuiMain::events.AddListener(&indMain::onEvent, this);
+}
+
+indMain::~indMain() {
+    cuiMain::events.RemoveListener(&indMain::onEvent, this);
+    cmcComm::setDeviceMap(nullptr, nullptr);
+    closePage();
+    cmcCellHandler::install(nullptr);
+}
+
+QByteArray indMain::deviceOf(void* context, int port) {
+    return static_cast<indMain*>(context)->cuiMain::settings.portDevice(port).toLocal8Bit();
+}
+
+void indMain::startUp() {
+    cuiSheet::setFontPercentage(cuiMain::settings.fontSizePercentage);
+    build();
+    start();
+}
+
+void indMain::refreshPages() {
+    rebuildPage();
+}
+
+void indMain::rebuildTree() {
+    const QByteArray open = pageIdentity();
+    rebuildPageTree();
+    if (!open.isEmpty())
+        tree().findByArgument(open);
+}
+
+void indMain::showTitle(const QByteArray& title) {
+    const QString text = cuiMain::table.display(title);
+    setWindowTitle(text);
+    QApplication::setApplicationDisplayName(QString());
+}
+
+void indMain::setBusyCursor(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void indMain::showMainWindow() {
+    show();
+    setEnabled(true);
+    activateWindow();
+    if (page())
+        page()->setFocus();
+}
+
+void indMain::setMainWindowEnabled(bool enabled) {
+    setEnabled(enabled);
+    if (enabled)
+        activateWindow();
+}
+
+void indMain::setFontSize(int percentage) {
+    cuiMain::settings.fontSizePercentage = percentage;
+    cuiSheet::setFontPercentage(percentage);
+    rebuildPage(true);
+}
+
+void indMain::toggleToolBar() {
+    cuiMain::settings.toolbarVisible = cuiMain::settings.toolbarVisible ? 0 : 1;
+    setToolBarVisible(cuiMain::settings.toolbarVisible != 0);
+}
+
+void indMain::choosePort(int port) {
+    cuiMain::settings.comPort = port;
+    updateCommands();
+}
+
+void indMain::toggleHighSpeed() {
+    cuiMain::settings.highCloneSpeed = cuiMain::settings.highCloneSpeed ? 0 : 1;
+}
+
+bool indMain::cloneRead() {
+    cloneManager.setPort(cuiMain::settings.comPort);
+    cloneManager.setHighSpeed(cuiMain::settings.highCloneSpeed != 0);
+    return session->read();
+}
+
+bool indMain::cloneWrite() {
+    cloneManager.setPort(cuiMain::settings.comPort);
+    cloneManager.setHighSpeed(cuiMain::settings.highCloneSpeed != 0);
+    return session->write();
+}
+
+void indMain::cloneInformation() {
+    if (cloneManager.busy())
+        return;
+    cloneManager.setPort(cuiMain::settings.comPort);
+    session->information();
+}
+
+int indMain::openPageIndex() const {
+    return page() ? cmcPageCall::split(pageIdentity()).pageIndex : -1;
+}
+
+// A preset fills the channels of the open memory group or bank.
+bool indMain::presetTv(int tvTable) {
+    const int index = openPageIndex();
+    const bool memory = index >= 0 && index <= LastMemoryPage;
+    const bool bank = index >= FirstBankPage && index <= LastBankPage;
+    if (!memory && !bank)
+        return false;
+    cmcTvPreset preset(document(), templateForRecords(), cuiMain::settings.destination);
+    const bool done =
+        preset.execute(prompt, tvTable, memory ? cmcTvPreset::MemoryGroup : cmcTvPreset::Bank,
+                       memory ? index : index - FirstBankPage);
+    if (done)
+        noteEdit();
+    return done;
+}
+
+void indMain::onEvent(void* context, cmcEvent& event) {
+    if (event.number == CloneInformation)
+        static_cast<indMain*>(context)->cloneInformation();
+}
+
+void indMain::requestInformation() {
+    cuiMain::events.Send(CloneInformation);
+}
+
+// WIP-PLACEHOLDERS: replaced by the dialogs when they land.
+void indMain::showAtStart() {
+    show();
+    tree().setFocus();
+}
+void indMain::openPortDialog() {}
+void indMain::showHelpContents() {}
+void indMain::showAbout() {}
+void indMain::contextHelp(int) {}

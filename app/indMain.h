@@ -1,0 +1,67 @@
+#pragma once
+
+#include "cuiMain.h"
+#include "indCloneMan.h"
+#include "indDocument.h"
+
+#include <memory>
+
+class indLinkHandler;
+class indWindowClone;
+
+// The main controller: the document and its commands on the main window. Menu, toolbar and
+// popup commands reach it through the program-wide link handler.
+class indMain : public cuiMain, public indDocument {
+    Q_OBJECT
+public:
+    indMain(indEnviron& settings, cmcEvMan& events, cmcPrompt& prompt, cmcGTex& table);
+    ~indMain() override;
+
+    // Builds the window and loads the document of the stored destination; stays hidden.
+    void startUp();
+    // Shows the window, or first the initial setup when no destination is stored.
+    void showAtStart();
+
+    void setFontSize(int percentage);
+    void toggleToolBar();
+    void choosePort(int port);
+    void toggleHighSpeed();
+    bool cloneRead();
+    bool cloneWrite();
+    void cloneInformation();
+    // The Clone Information command: the information query runs on its event.
+    void requestInformation();
+    void openPortDialog();
+    void showHelpContents();
+    void showAbout();
+    // Help on a cell of the open page.
+    void contextHelp(int link);
+    indEnviron& environ() { return cuiMain::settings; }
+    bool cloneBusy() const { return cloneManager.busy(); }
+    // The page index of the open page, or -1.
+    int openPageIndex() const;
+    bool presetTv(int tvTable);
+
+    indCloneMan& clones() { return cloneManager; }
+    indWindowClone& cloneSession() { return *session; }
+
+protected:
+    bool mayCloseWindow() override { return mayClose(); }
+    void cellEdited() override { noteEdit(); }
+
+    void refreshPages() override;
+    void rebuildTree() override;
+    void showTitle(const QByteArray& title) override;
+    bool mainWindowVisible() const override { return isVisible(); }
+    void setBusyCursor(bool busy) override;
+    void showMainWindow() override;
+    void setMainWindowEnabled(bool enabled) override;
+
+private:
+    static void onEvent(void* context, cmcEvent& event);
+    static QByteArray deviceOf(void* context, int port);
+
+    indCloneMan cloneManager;
+    std::unique_ptr<indWindowClone> session;
+    std::unique_ptr<indLinkHandler> links;
+};

@@ -1,0 +1,46 @@
+// mavik: the desktop program. The settings store comes first (it holds the single-instance
+// lock), then the definition readers, the event manager and the main controller.
+#include "cmcEvMan.h"
+#include "cmcFatal.h"
+#include "cmcGTex.h"
+#include "cmcHelpGTex.h"
+#include "cmcPrompt.h"
+#include "indEnviron.h"
+#include "indMain.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+// Defects of the built-in data are shown before the program ends.
+void showFatal(const QByteArray& text) {
+    QMessageBox::critical(QApplication::activeWindow(),
+                          cmcGTex::app().display(cmcGTex::app().GetText("GI_Sys_AppTitle")),
+                          cmcGTex::app().display(text));
+}
+
+QRect workArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    static_assert(indDocument::ImageSize >= 0x9130, "the image holds the whole memory map");
+    indEnviron settings(indEnviron::standardPlaces(), application.arguments(), workArea().size());
+    if (!settings.allowedToRun())
+        return 0;
+    cmcGTex& table = cmcGTex::app();
+    cmcHelpGTex::app();
+    cmcEvMan events;
+    cmcFatal::setHandler(showFatal);
+    indMain window(settings, events, cmcPrompt::app(), table);
+    window.startUp();
+    window.setGeometry(settings.windowBounds(workArea()));
+    window.showAtStart();
+    return application.exec();
+}
