@@ -1,0 +1,217 @@
+#include "SimProcess.h"
+#include "cmcCellNames.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcScriptPrompt.h"
+#include "cuiFlector.h"
+#include "cuiGrid.h"
+#include "cuiSheet.h"
+#include "cuiToolBar.h"
+#include "cuiTree.h"
+#include "indEnviron.h"
+#include "indLinkHandler.h"
+#include "indMain.h"
+#include "indWindowClone.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray MemoryGroup0 = "[St_ColCut]GI_Sheet_MemoryCH,0,0";
+const QByteArray MemoryGroup1 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override { open(); }
+    void open() {
+        settings = std::make_unique<indEnviron>(places(), QStringList{}, QSize(1280, 800));
+        settings->destination = 6;
+        settings->setupDone = 1;
+        settings->currentDirectory = folder.path();
+        cmcPrompt::install(&prompt);
+        window = std::make_unique<indMain>(*settings, events, prompt, cmcGTex::app());
+        window->startUp();
+        window->resize(1000, 700);
+        window->showAtStart();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // Closing and starting again, as a restart of the program does; `edit` changes the settings
+    // before they are written.
+    void restart(const std::function<void()>& edit = {}) {
+        window->close();
+        window.reset();
+        if (edit)
+            edit();
+        settings.reset();
+        open();
+    }
+    indEnviron::Places places() const {
+        return {"window test lock", folder.path() + "/run", folder.path() + "/user.conf",
+                folder.path() + "/machine.conf"};
+    }
+    QString title() const { return window->windowTitle(); }
+
+    QTemporaryDir folder;
+    cmcEvMan events;
+    cmcScriptPrompt prompt;
+    std::unique_ptr<indEnviron> settings;
+    std::unique_ptr<indMain> window;
+};
+
+TEST_F(MainWindow, TitleFollowsNewSaveOpenAndTheSaveQuestion) {
+    EXPECT_EQ(title(), "Untitled - Mavik");
+    const QString first = folder.filePath("first.kcf");
+    prompt.choose(first);
+    ASSERT_TRUE(window->SaveAs());
+    EXPECT_EQ(title(), "first.kcf - Mavik");
+    window->document().setByte(0x6D00, 'Z');
+    window->noteEdit();
+    EXPECT_TRUE(window->isModified());
+    prompt.answer(cmcPrompt::AnswerNo);
+    ASSERT_TRUE(window->New());
+    EXPECT_EQ(title(), "Untitled - Mavik");
+    EXPECT_FALSE(window->isModified());
+    ASSERT_TRUE(window->Open(first));
+    EXPECT_EQ(title(), "first.kcf - Mavik");
+    EXPECT_EQ(prompt.unanswered(), 0);
+}
+
+TEST_F(MainWindow, ClosingAsksAndCancelKeepsTheWindow) {
+    window->document().setByte(0x6D00, 'Q');
+    window->noteEdit();
+    prompt.answer(cmcPrompt::AnswerCancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    prompt.answer(cmcPrompt::AnswerYes);
+    prompt.choose(folder.filePath("kept.kcf"));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(folder.filePath("kept.kcf")));
+    ASSERT_GE(prompt.messages().size(), 2);
+    EXPECT_EQ(prompt.messages().back().text, "Save changes to Untitled?");
+}
+
+TEST_F(MainWindow, RecentFilesAreMenuItemsWithTheirNumbers) {
+    for (const char* name : {"a.kcf", "b.kcf"}) {
+        prompt.choose(folder.filePath(name));
+        ASSERT_TRUE(window->SaveAs());
+    }
+    cmcCellObj item;
+    item.parse("{(%CL_Menu_File_Recent[0])}", nullptr, nullptr);
+    cmcCellHandler::app()->refresh(item);
+    EXPECT_FALSE(item.flag(1));
+    EXPECT_TRUE(item.flag(3));
+    EXPECT_EQ(item.text(), "&1 b.kcf");
+    cmcCellObj third;
+    third.parse("{(%CL_Menu_File_Recent[2])}", nullptr, nullptr);
+    cmcCellHandler::app()->refresh(third);
+    EXPECT_TRUE(third.flag(1));
+}
+
+TEST_F(MainWindow, SplitterAndToolbarSettingsSurviveARestart) {
+    settings->toolbarVisible = 1;
+    window->toggleToolBar();
+    restart([this] { settings->splitter = 3; });
+    EXPECT_EQ(window->splitter().sizes().value(0), cuiMain::MinimumPane);
+    for (QToolBar* row : window->toolBar().rows())
+        EXPECT_FALSE(row->isVisible());
+    EXPECT_EQ(settings->toolbarVisible, 0);
+}
+
+TEST_F(MainWindow, PagesReopenWhereTheUserLeftThem) {
+    window->openPage(MemoryGroup0);
+    cuiSheet* first = window->page();
+    ASSERT_NE(first, nullptr);
+    first->putCursor(7, 57);
+    window->tree().findByArgument(MemoryGroup0);
+    QTest::qWait(300);
+    EXPECT_EQ(window->page(), first);
+    window->openPage(MemoryGroup1);
+    EXPECT_EQ(window->page()->cellAt(3, 5).index(), 100);
+    window->openPage(MemoryGroup0);
+    EXPECT_EQ(window->page()->grid().currentRow(), 57);
+    EXPECT_EQ(window->page()->grid().currentColumn(), 7);
+    window->closePage();
+    window->tree().findByArgument(MemoryGroup1);
+    window->tick();
+    ASSERT_NE(window->page(), nullptr);
+    EXPECT_EQ(window->pageIdentity(), MemoryGroup1);
+}
+
+TEST_F(MainWindow, CellsWithoutBehaviourShowTheirLinkNumber) {
+    window->openPage(MemoryGroup0);
+    datCellReq request = window->page()->request(3, 5);
+    EXPECT_EQ(window->page()->shownText(request), "121 *Yet*");
+    datCellReq number = window->page()->request(1, 6);
+    EXPECT_EQ(window->page()->shownText(number), "1");
+}
+
+class WindowClone : public MainWindow {
+protected:
+    void readFrom(const QStringList& simulator) {
+        sim = std::make_unique<SimProcess>(simulator);
+        ASSERT_FALSE(sim->device().isEmpty());
+        settings->setPortDevice(1, QString::fromLocal8Bit(sim->device()));
+        settings->comPort = 1;
+        before = window->document();
+        ASSERT_TRUE(window->cloneRead());
+        EXPECT_FALSE(window->isEnabled());
+        for (int i = 0; i < 600 && window->cloneBusy(); ++i)
+            QTest::qWait(50);
+        QTest::qWait(20);
+    }
+    std::unique_ptr<SimProcess> sim;
+    cmcEeprom before;
+};
+
+TEST_F(WindowClone, ReadReplacesTheDocumentUntitledAndModified) {
+    prompt.choose(folder.filePath("mine.kcf"));
+    ASSERT_TRUE(window->SaveAs());
+    prompt.answer(cmcPrompt::AnswerOk);
+    readFrom({"--destination", "6"});
+    EXPECT_EQ(window->cloneSession().outcome(), indCloneSession::Outcome::Succeeded)
+        << window->cloneSession().resultCode() << " "
+        << (prompt.messages().isEmpty() ? QByteArray() : prompt.messages().back().text).data();
+    EXPECT_TRUE(window->isModified());
+    EXPECT_EQ(title(), "Untitled - Mavik");
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(WindowClone, FailedReadChangesNothing) {
+    prompt.answer(cmcPrompt::AnswerOk);
+    readFrom({"--destination", "6", "--fault", "silent"});
+    EXPECT_EQ(window->cloneSession().outcome(), indCloneSession::Outcome::CloneFailed);
+    EXPECT_EQ(window->cloneSession().resultCode(), 5); // no answer from the receiver
+    EXPECT_TRUE(window->document() == before);
+    EXPECT_FALSE(window->isModified());
+    EXPECT_EQ(title(), "Untitled - Mavik");
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST(MavikProgram, SecondInstanceEndsAtOnce) {
+    QTemporaryDir folder;
+    const QString run = folder.filePath("run");
+    QDir().mkpath(run);
+    QFile::setPermissions(run,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QLockFile held(run + "/Vemo Mavik APP Exclusive Mutex.lock");
+    ASSERT_TRUE(held.lock());
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", run);
+    environment.insert("XDG_CONFIG_HOME", folder.filePath("config"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(MAVIK_PROGRAM, {});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(folder.filePath("config/Vemo/Mavik.conf")));
+}
+
+} // namespace
