@@ -269,6 +269,19 @@ void cuiGrid::paintEvent(QPaintEvent* event) {
     paintArea(0, fixedRowCount - 1, 0, fixedCols - 1, QRect(0, 0, fixedWidth(), fixedHeight()));
 }
 
+// Function keys belong to the current cell (F1 is help on it), not to a window shortcut.
+bool cuiGrid::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12 &&
+            key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 void cuiGrid::keyPressEvent(QKeyEvent* event) {
     if (!sheet.input().key(event))
         QAbstractScrollArea::keyPressEvent(event);
