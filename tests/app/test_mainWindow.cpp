@@ -82,6 +82,29 @@ TEST_F(MainWindow, TitleFollowsNewSaveOpenAndTheSaveQuestion) {
     EXPECT_EQ(prompt.unanswered(), 0);
 }
 
+TEST_F(MainWindow, BadFilesAreReportedAndChangeNothing) {
+    // A plain file where the folder should be: no one can write there, not even root.
+    const QString locked = folder.filePath("locked");
+    QFile(locked).open(QIODevice::WriteOnly);
+    window->document().setByte(0x6D00, 'R');
+    window->noteEdit();
+    prompt.answer(cmcPrompt::AnswerOk);
+    EXPECT_FALSE(window->Save(locked + "/x.kcf"));
+    EXPECT_EQ(title(), "Untitled - Mavik");
+    EXPECT_TRUE(window->isModified());
+    QFile junk(folder.filePath("junk.kcf"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("this is not a clone file\n");
+    junk.close();
+    prompt.answer(cmcPrompt::AnswerNo);
+    prompt.answer(cmcPrompt::AnswerOk);
+    EXPECT_FALSE(window->Open(junk.fileName()));
+    EXPECT_EQ(title(), "Untitled - Mavik");
+    EXPECT_TRUE(window->isModified());
+    EXPECT_EQ(window->document().getByte(0x6D00), 'R');
+    EXPECT_EQ(prompt.messages().size(), 3);
+}
+
 TEST_F(MainWindow, ClosingAsksAndCancelKeepsTheWindow) {
     window->document().setByte(0x6D00, 'Q');
     window->noteEdit();
