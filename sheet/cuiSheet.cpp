@@ -480,6 +480,8 @@ void cuiSheet::placeCursor() {
     gridView->setCurrent(column, row);
     if (restore)
         gridView->setTopLeft(saved.left, saved.top);
+    else
+        gridView->setTopLeft(gridView->fixedColumns(), gridView->fixedRows());
     cells.clearMarks();
     rangeMode = false;
     anchorColumn = column;
