@@ -1,4 +1,4 @@
-#include "SheetTable.h"
+#include "TestTable.h"
 #include "cmcCellNames.h"
 #include "cmcFatal.h"
 #include "cuiColumnWidths.h"
@@ -17,7 +17,7 @@ const std::string Basic = "{<-(Font=DEFAULT_CHARSET,,clWindowText,-17,,,)}";
 struct Built {
     Built(const std::string& style, std::vector<std::string> cells, int indexBase = 0)
         : definitions(lines(style, std::move(cells))) {
-        sheet = std::make_unique<cuiSheet>(nullptr, nullptr, 0, 0, definitions.table(), "T");
+        sheet = std::make_unique<cuiSheet>(nullptr, nullptr, 0, 0, definitions.reader(), "T");
         sheet->setIndexBase(indexBase);
         sheet->Show();
     }
@@ -30,13 +30,14 @@ struct Built {
         all.push_back(Basic);
         all.push_back("#T_Cells");
         all.insert(all.end(), cells.begin(), cells.end());
-        all.push_back("#");
+        all.insert(all.end(), {"#", "#GI_CellWidthRegList", "T_Wide:wide", "#", "#GI_Sys_AppTitle",
+                               "Mavik", "#End_Of_Ovl"});
         return all;
     }
     int rows() const { return sheet->matrix().rowCount(); }
     int columns() const { return sheet->matrix().columnCount(); }
 
-    SheetTable definitions;
+    TestTable definitions;
     std::unique_ptr<cuiSheet> sheet;
 };
 

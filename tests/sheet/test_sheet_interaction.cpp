@@ -1,7 +1,7 @@
-#include "SheetTable.h"
 #include "cmcCellHandler.h"
 #include "cmcCellNames.h"
 #include "cmcEvMan.h"
+#include "cmcGTex.h"
 #include "cuiActiveCell.h"
 #include "cuiCellEditor.h"
 #include "cuiCellPainter.h"
@@ -22,7 +22,7 @@ namespace {
 
 // Answers every linked cell with "v<index>" and records each action; what it answers to an
 // action is set by the test.
-class RecordingHandler : public cmcCellHandler {
+class AnsweringHandler : public cmcCellHandler {
 public:
     QByteArray shownText(datCellReq& request) override {
         return "v" + QByteArray::number(request.cell->index());
@@ -68,7 +68,7 @@ protected:
     int row() const { return sheet->grid().currentRow(); }
 
     cmcEvMan events;
-    RecordingHandler handler;
+    AnsweringHandler handler;
     std::unique_ptr<cuiSheet> sheet;
 };
 
