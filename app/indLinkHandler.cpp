@@ -33,10 +33,6 @@ QByteArray indLinkHandler::shownText(datCellReq& request) {
 
 int indLinkHandler::act(datCellReq& request) {
     const cmcCellObj& cell = *request.cell;
-    if (request.key == datCellReq::KeyF1 || request.commandLink == cmcCellNames::CL_PMenu_Help) {
-        main.contextHelp(cell.link());
-        return Nothing;
-    }
     if (request.key == datCellReq::KeyEnter && cell.link() == cmcCellNames::CallSheet) {
         main.openPage(cell.argument().value_or(QByteArray()));
         return Nothing;

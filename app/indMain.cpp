@@ -157,12 +157,7 @@ void indMain::requestInformation() {
     cuiMain::events.Send(CloneInformation);
 }
 
-// WIP-PLACEHOLDERS: replaced by the dialogs when they land.
 void indMain::showAtStart() {
     show();
     tree().setFocus();
 }
-void indMain::openPortDialog() {}
-void indMain::showHelpContents() {}
-void indMain::showAbout() {}
-void indMain::contextHelp(int) {}

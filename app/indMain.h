@@ -31,11 +31,6 @@ public:
     void cloneInformation();
     // The Clone Information command: the information query runs on its event.
     void requestInformation();
-    void openPortDialog();
-    void showHelpContents();
-    void showAbout();
-    // Help on a cell of the open page.
-    void contextHelp(int link);
     indEnviron& environ() { return cuiMain::settings; }
     bool cloneBusy() const { return cloneManager.busy(); }
     // The page index of the open page, or -1.

@@ -21,5 +21,3 @@ void indWindowClone::finishEdit() {
     if (cmcEvMan* events = cmcEvMan::app())
         events->Send(FinishEdit);
 }
-
-void indWindowClone::showCloneInformation() {}
