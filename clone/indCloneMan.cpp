@@ -44,6 +44,17 @@ void indCloneMan::setReadHandler(Callback handler, void* context) {
     readContext = context;
 }
 
+void indCloneMan::setProgressHook(ProgressHook hook, void* context) {
+    progressHook = hook;
+    progressContext = context;
+}
+
+bool indCloneMan::showProgress(bool started) {
+    if (started && progressHook)
+        progressHook(progressContext);
+    return started;
+}
+
 void indCloneMan::setUp(bool fast) {
     drv.setPort(portNumber, fast ? "38400,N,8,1" : "9600,N,8,1");
     if (fast) {
@@ -85,7 +96,7 @@ bool indCloneMan::startRead(const mm::Range* coverage, Callback callback, void* 
     totalBytes = mm::rangeByteCount(coverage);
     setUp(highSpeed);
     begin(cmcCloneDrv::Read, callback, context);
-    return drv.startRead(coverage, onDone, this);
+    return showProgress(drv.startRead(coverage, onDone, this));
 }
 
 bool indCloneMan::startWrite(const cmcEeprom& image, const mm::Range* ranges, Callback callback,
@@ -95,7 +106,7 @@ bool indCloneMan::startWrite(const cmcEeprom& image, const mm::Range* ranges, Ca
     totalBytes = mm::rangeByteCount(ranges);
     setUp(highSpeed);
     begin(cmcCloneDrv::Write, callback, context);
-    return drv.startWrite(image, ranges, onDone, this);
+    return showProgress(drv.startWrite(image, ranges, onDone, this));
 }
 
 double indCloneMan::progress() const {

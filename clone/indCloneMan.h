@@ -19,6 +19,10 @@ public:
     // code; without one, such a session fails.
     void setInformationHandler(Callback handler, void* context);
     void setReadHandler(Callback handler, void* context);
+    // Called once a read or write has started, so that the user interface shows its progress
+    // window; the window goes when event 40 reports the session's end.
+    using ProgressHook = void (*)(void* context);
+    void setProgressHook(ProgressHook hook, void* context);
     void setModel(uint32_t model, uint32_t identifier) { drv.setModel(model, identifier); }
     void setImageSize(int32_t n) { drv.setImageSize(n); }
     // The stored port and speed choice, applied to every session that starts afterwards.
@@ -35,6 +39,9 @@ public:
     double progress() const;
     int filledSegments() const;
     static int filledSegments(int64_t done, int64_t total);
+    // Bytes of the running read or write moved so far, and in all.
+    int32_t bytesDone() const { return drv.dataByteCount(); }
+    int32_t bytesTotal() const { return totalBytes; }
 
     // The message a result code is reported with; empty for success.
     static QByteArray errorMessage(int code, int port);
@@ -50,11 +57,14 @@ private:
     bool begin(int mode, Callback completion, void* context);
     static void onDone(void* context, dst_CDrv_Result& result);
     void done(dst_CDrv_Result& result);
+    bool showProgress(bool started);
 
     Callback informationHandler = nullptr;
     void* informationContext = nullptr;
     Callback readHandler = nullptr;
     void* readContext = nullptr;
+    ProgressHook progressHook = nullptr;
+    void* progressContext = nullptr;
     Callback completion = nullptr;
     void* completionContext = nullptr;
     cmcCloneDrv drv;
