@@ -5,6 +5,8 @@
 #include "cmcGTex.h"
 #include "cmcPageCall.h"
 #include "cmcTvPreset.h"
+#include "cuiCloneInfo.h"
+#include "cuiCloneProgress.h"
 #include "cuiSheet.h"
 #include "cuiTree.h"
 #include "indEnviron.h"
@@ -31,12 +33,14 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     links = std::make_unique<indLinkHandler>(*this);
     cmcCellHandler::install(links.get());
     cmcComm::setDeviceMap(&indMain::deviceOf, this);
+    cloneManager.setProgressHook(&indMain::onCloneProgress, this);
     cuiMain::events.AddListener(&indMain::onEvent, this);
 }
 
 indMain::~indMain() {
     cuiMain::events.RemoveListener(&indMain::onEvent, this);
     cmcComm::setDeviceMap(nullptr, nullptr);
+    cloneManager.setProgressHook(nullptr, nullptr);
     closePage();
     cmcCellHandler::install(nullptr);
 }
@@ -160,4 +164,16 @@ void indMain::requestInformation() {
 void indMain::showAtStart() {
     show();
     tree().setFocus();
+}
+
+// The progress window follows the session and goes away with it.
+void indMain::onCloneProgress(void* context) {
+    auto* self = static_cast<indMain*>(context);
+    (new cuiCloneProgress(self->cloneManager, self))->start();
+}
+
+void indMain::showCloneInformation(const QByteArray& record) {
+    if (!informationWindow)
+        informationWindow = new cuiCloneInfo(cuiMain::table, this);
+    informationWindow->showRecord(record);
 }

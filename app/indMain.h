@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class cuiCloneInfo;
 class indLinkHandler;
 class indWindowClone;
 
@@ -38,6 +39,8 @@ public:
     bool presetTv(int tvTable);
 
     indCloneMan& clones() { return cloneManager; }
+    // The receiver's clone information, shown after a successful query.
+    void showCloneInformation(const QByteArray& record);
     indWindowClone& cloneSession() { return *session; }
 
 protected:
@@ -55,8 +58,10 @@ protected:
 private:
     static void onEvent(void* context, cmcEvent& event);
     static QByteArray deviceOf(void* context, int port);
+    static void onCloneProgress(void* context);
 
     indCloneMan cloneManager;
     std::unique_ptr<indWindowClone> session;
     std::unique_ptr<indLinkHandler> links;
+    cuiCloneInfo* informationWindow = nullptr;
 };

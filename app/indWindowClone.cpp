@@ -21,3 +21,7 @@ void indWindowClone::finishEdit() {
     if (cmcEvMan* events = cmcEvMan::app())
         events->Send(FinishEdit);
 }
+
+void indWindowClone::showCloneInformation() {
+    window.showCloneInformation(cloneInformation());
+}

@@ -4,7 +4,8 @@
 
 class indMain;
 
-// The clone commands as the main window runs them: an open cell edit is finished first.
+// The clone commands as the main window runs them: an open cell edit is finished first, and a
+// successful information query shows the receiver's clone information.
 class indWindowClone : public indCloneSession {
 public:
     indWindowClone(indMain& window, indEnviron& settings, cmcEvMan& events, indCloneMan& manager);
@@ -12,6 +13,7 @@ public:
 protected:
     bool mainWindowVisible() const override;
     void finishEdit() override;
+    void showCloneInformation() override;
 
 private:
     indMain& window;

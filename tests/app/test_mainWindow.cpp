@@ -3,6 +3,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcScriptPrompt.h"
+#include "cuiCloneInfo.h"
 #include "cuiFlector.h"
 #include "cuiGrid.h"
 #include "cuiSheet.h"
@@ -214,6 +215,21 @@ TEST_F(WindowClone, FailedReadChangesNothing) {
     EXPECT_FALSE(window->isModified());
     EXPECT_EQ(title(), "Untitled - Mavik");
     EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(WindowClone, InformationOfTheSameDestinationIsShownInItsWindow) {
+    sim = std::make_unique<SimProcess>(QStringList{"--destination", "6"});
+    ASSERT_FALSE(sim->device().isEmpty());
+    settings->setPortDevice(1, QString::fromLocal8Bit(sim->device()));
+    window->requestInformation();
+    for (int i = 0; i < 200 && window->cloneBusy(); ++i)
+        QTest::qWait(50);
+    QTest::qWait(20);
+    EXPECT_EQ(window->cloneSession().outcome(), indCloneSession::Outcome::Succeeded);
+    const auto* information = window->findChild<cuiCloneInfo*>();
+    ASSERT_NE(information, nullptr);
+    EXPECT_TRUE(information->isVisible());
+    EXPECT_EQ(prompt.unanswered(), 0);
 }
 
 TEST(MavikProgram, SecondInstanceEndsAtOnce) {

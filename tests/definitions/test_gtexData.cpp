@@ -109,9 +109,12 @@ const QSet<QByteArray> reservedModels = {"iSpDigital",  "iSpScramble", "iSpDtmf"
                                          "iQpScramble", "iQpDtmf",     "iSpMyCallSign"};
 
 // Texts of the desktop program's own windows beyond the catalogue: the status bar, the port
-// menu, cells whose behaviour is not built yet.
-const QList<QByteArray> windowKeys = {"GI_AppInd_Status_Port", "GI_AppInd_Port_Caption",
-                                      "GI_AppInd_Yet"};
+// menu, cells whose behaviour is not built yet, the clone progress and information windows.
+const QList<QByteArray> windowKeys = {
+    "GI_AppInd_Status_Port",     "GI_AppInd_Port_Caption", "GI_AppInd_Yet",
+    "GI_AppInd_Clone_Caption",   "GI_AppInd_Clone_Time",   "GI_AppInd_Clone_Elapsed",
+    "GI_AppInd_Clone_Remaining", "GI_AppInd_Clone_OffOn",  "GI_AppInd_Clone_Unknown",
+    "GI_AppInd_Clone_Revision",  "GI_AppInd_Clone_Close"};
 
 qsizetype windowKeysWith(const char* prefix) {
     qsizetype count = 0;
