@@ -5,6 +5,7 @@
 #include "cmcGTex.h"
 #include "cmcHelpGTex.h"
 #include "cmcPrompt.h"
+#include "cuiWidgetPrompt.h"
 #include "indEnviron.h"
 #include "indMain.h"
 
@@ -41,7 +42,10 @@ int main(int argc, char** argv) {
     cmcHelpGTex::app();
     cmcEvMan events;
     cmcFatal::setHandler(showFatal);
-    indMain window(settings, events, cmcPrompt::app(), table);
+    cuiWidgetPrompt prompt(nullptr);
+    cmcPrompt::install(&prompt);
+    indMain window(settings, events, prompt, table);
+    prompt.setOwner(&window);
     window.startUp();
     window.setGeometry(settings.windowBounds(workArea()));
     window.showAtStart();
@@ -51,5 +55,7 @@ int main(int argc, char** argv) {
             window.repaint();
             std::fputs("first-paint\n", stderr);
         });
-    return application.exec();
+    const int status = application.exec();
+    cmcPrompt::install(nullptr);
+    return status;
 }

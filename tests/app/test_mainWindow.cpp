@@ -9,6 +9,7 @@
 #include "cuiSheet.h"
 #include "cuiToolBar.h"
 #include "cuiTree.h"
+#include "cuiWidgetPrompt.h"
 #include "indEnviron.h"
 #include "indLinkHandler.h"
 #include "indMain.h"
@@ -230,6 +231,12 @@ TEST_F(WindowClone, InformationOfTheSameDestinationIsShownInItsWindow) {
     ASSERT_NE(information, nullptr);
     EXPECT_TRUE(information->isVisible());
     EXPECT_EQ(prompt.unanswered(), 0);
+}
+
+TEST(cuiWidgetPrompt, TableFiltersBecomeQtFilters) {
+    EXPECT_EQ(cuiWidgetPrompt::qtFilter("Clone file (*.kcf)|*.kcf|All files|*.*"),
+              "Clone file (*.kcf);;All files (*.*)");
+    EXPECT_EQ(cuiWidgetPrompt::qtFilter("Text|*.csv;*.txt|Broken|"), "Text (*.csv *.txt)");
 }
 
 TEST(MavikProgram, SecondInstanceEndsAtOnce) {
