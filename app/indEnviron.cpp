@@ -103,7 +103,7 @@ bool indEnviron::readUserSettings(QSettings& store) {
 bool indEnviron::readGlobal(QSettings& store) {
     return inSection(store, "Global", [&] {
         return readInt(store, "BBT", settingsMarker) &&
-               readInt(store, "ComPort", comPort, 1, 256) &&
+               readInt(store, "ComPort", comPort, FirstPort, LastPort) &&
                readInt(store, "ComSpeedHigh", highCloneSpeed, 0, 1) &&
                readText(store, "Current Directory", currentDirectory);
     });
@@ -166,7 +166,7 @@ void indEnviron::readPorts(QSettings& store) {
     for (const QString& key : store.childKeys()) {
         bool ok = false;
         const int port = key.startsWith("COM") ? key.mid(3).toInt(&ok) : 0;
-        if (ok && port >= 1 && port <= 256)
+        if (ok && validPort(port))
             portDevices.insert(port, store.value(key).toString());
     }
     store.endGroup();
@@ -197,7 +197,7 @@ QRect indEnviron::windowBounds(const QRect& workArea) const {
 }
 
 QString indEnviron::portDevice(int port) const {
-    return portDevices.value(port, QString("/dev/ttyS%1").arg(port - 1));
+    return portDevices.value(port, standardDevice(port));
 }
 
 void indEnviron::setPortDevice(int port, const QString& path) {

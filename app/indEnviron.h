@@ -19,6 +19,9 @@ class indEnviron {
 public:
     static constexpr int ValidMarker = 753951;
     static constexpr int NoDestination = 16;
+    static constexpr int FirstPort = 1;
+    static constexpr int LastPort = 256;
+    static bool validPort(int port) { return port >= FirstPort && port <= LastPort; }
 
     struct Places {
         QString lockName;
@@ -48,6 +51,8 @@ public:
 
     // The device a COM port number opens: the stored one, else the n-th standard serial port.
     QString portDevice(int port) const;
+    // The n-th standard serial port.
+    static QString standardDevice(int port) { return QString("/dev/ttyS%1").arg(port - 1); }
     // An empty path goes back to the standard device.
     void setPortDevice(int port, const QString& path);
 

@@ -33,6 +33,12 @@ QByteArray indLinkHandler::shownText(datCellReq& request) {
 
 int indLinkHandler::act(datCellReq& request) {
     const cmcCellObj& cell = *request.cell;
+    const bool helpCommand =
+        request.key == datCellReq::KeyCommand && request.commandLink == cmcCellNames::CL_PMenu_Help;
+    if (request.key == datCellReq::KeyF1 || helpCommand) {
+        main.showCellHelp(cell);
+        return Nothing;
+    }
     if (request.key == datCellReq::KeyEnter && cell.link() == cmcCellNames::CallSheet) {
         main.openPage(cell.argument().value_or(QByteArray()));
         return Nothing;

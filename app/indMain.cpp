@@ -1,12 +1,19 @@
 #include "indMain.h"
 
+#include "TForm2.h"
+#include "cmcCellNames.h"
 #include "cmcComm.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
+#include "cmcHelpGTex.h"
+#include "cmcHelpTopic.h"
 #include "cmcPageCall.h"
 #include "cmcTvPreset.h"
+#include "cuiAboutBox.h"
 #include "cuiCloneInfo.h"
 #include "cuiCloneProgress.h"
+#include "cuiComPortDialog.h"
+#include "cuiHtmlHelp.h"
 #include "cuiSheet.h"
 #include "cuiTree.h"
 #include "indEnviron.h"
@@ -14,6 +21,7 @@
 #include "indWindowClone.h"
 
 #include <QApplication>
+#include <QCursor>
 
 namespace {
 
@@ -35,6 +43,8 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     cmcComm::setDeviceMap(&indMain::deviceOf, this);
     cloneManager.setProgressHook(&indMain::onCloneProgress, this);
     cuiMain::events.AddListener(&indMain::onEvent, this);
+    setupForm = std::make_unique<TForm2>(*this, eventManager, definitions);
+    helpViewer = std::make_unique<cuiHtmlHelp>(definitions, store.language);
 }
 
 indMain::~indMain() {
@@ -162,8 +172,33 @@ void indMain::requestInformation() {
 }
 
 void indMain::showAtStart() {
+    if (!cuiMain::settings.setupDone) {
+        setupForm->prepareAndShow();
+        return;
+    }
     show();
     tree().setFocus();
+}
+
+void indMain::chooseOtherPort() {
+    cuiComPortDialog dialog(cuiMain::settings, cuiMain::table, cuiComPortDialog::presentDevices(),
+                            this);
+    dialog.exec();
+    updateCommands();
+}
+
+void indMain::showHelpContents() {
+    helpViewer->showError(helpViewer->showContents(this));
+}
+
+void indMain::showCellHelp(const cmcCellObj& cell) {
+    const int context = cmcHelpTopic::contextOf(
+        cmcHelpGTex::app(), cmcCellNames::linkName(cell.link()), openPageIndex());
+    helpViewer->showError(helpViewer->showContext(context, QCursor::pos(), this));
+}
+
+void indMain::showAbout() {
+    cuiAboutBox(cuiMain::table, this).exec();
 }
 
 // The progress window follows the session and goes away with it.

@@ -6,7 +6,10 @@
 
 #include <memory>
 
+class TForm2;
+class cmcCellObj;
 class cuiCloneInfo;
+class cuiHtmlHelp;
 class indLinkHandler;
 class indWindowClone;
 
@@ -26,6 +29,8 @@ public:
     void setFontSize(int percentage);
     void toggleToolBar();
     void choosePort(int port);
+    // The COM port dialog, for numbers above 4 and the device a number opens.
+    void chooseOtherPort();
     void toggleHighSpeed();
     bool cloneRead();
     bool cloneWrite();
@@ -42,6 +47,15 @@ public:
     // The receiver's clone information, shown after a successful query.
     void showCloneInformation(const QByteArray& record);
     indWindowClone& cloneSession() { return *session; }
+
+    void showHelpContents();
+    // Help on a cell of the open page, in a popup at the pointer.
+    void showCellHelp(const cmcCellObj& cell);
+    void showAbout();
+    cuiHtmlHelp& help() { return *helpViewer; }
+    TForm2& initialSetup() { return *setupForm; }
+    // The initial setup learnt the destination: the tree follows its band plan.
+    void rebuildMainTree() { rebuildTree(); }
 
 protected:
     bool mayCloseWindow() override { return mayClose(); }
@@ -64,4 +78,6 @@ private:
     std::unique_ptr<indWindowClone> session;
     std::unique_ptr<indLinkHandler> links;
     cuiCloneInfo* informationWindow = nullptr;
+    std::unique_ptr<TForm2> setupForm;
+    std::unique_ptr<cuiHtmlHelp> helpViewer;
 };

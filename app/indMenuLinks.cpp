@@ -76,19 +76,16 @@ const Command commands[] = {
      [](indMain& m, cmcCellObj& cell) { cell.setFlag(Checked, m.environ().toolbarVisible); }},
     {Names::CL_Menu_Port_Com,
      [](indMain& m, const cmcCellObj& cell) { m.choosePort(cell.index()); }, portState},
-    {Names::CL_Menu_Port_Usb, nullptr,
-     [](indMain& m, cmcCellObj& cell) {
-         cell.setFlag(Checked, m.environ().comPort > 4);
-         cell.setFlag(Disabled, true);
-     }},
+    {Names::CL_Menu_Port_Usb, [](indMain& m, const cmcCellObj&) { m.chooseOtherPort(); },
+     [](indMain& m, cmcCellObj& cell) { cell.setFlag(Checked, m.environ().comPort > 4); }},
     {Names::CL_Menu_Com_Speed, [](indMain& m, const cmcCellObj&) { m.toggleHighSpeed(); },
      [](indMain& m, cmcCellObj& cell) { cell.setFlag(Checked, m.environ().highCloneSpeed); }},
     {Names::CL_Menu_Clone_Read, [](indMain& m, const cmcCellObj&) { m.cloneRead(); }, whileIdle},
     {Names::CL_Menu_Clone_Write, [](indMain& m, const cmcCellObj&) { m.cloneWrite(); }, whileIdle},
     {Names::CL_Menu_Clone_Info, [](indMain& m, const cmcCellObj&) { m.requestInformation(); },
      whileIdle},
-    {Names::CL_Help_Contents, nullptr, disabled},
-    {Names::CL_Help_About, nullptr, disabled},
+    {Names::CL_Help_Contents, [](indMain& m, const cmcCellObj&) { m.showHelpContents(); }, none},
+    {Names::CL_Help_About, [](indMain& m, const cmcCellObj&) { m.showAbout(); }, none},
 };
 
 const Command* find(int link) {

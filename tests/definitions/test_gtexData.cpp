@@ -111,10 +111,12 @@ const QSet<QByteArray> reservedModels = {"iSpDigital",  "iSpScramble", "iSpDtmf"
 // Texts of the desktop program's own windows beyond the catalogue: the status bar, the port
 // menu, cells whose behaviour is not built yet, the clone progress and information windows.
 const QList<QByteArray> windowKeys = {
-    "GI_AppInd_Status_Port",     "GI_AppInd_Port_Caption", "GI_AppInd_Yet",
-    "GI_AppInd_Clone_Caption",   "GI_AppInd_Clone_Time",   "GI_AppInd_Clone_Elapsed",
-    "GI_AppInd_Clone_Remaining", "GI_AppInd_Clone_OffOn",  "GI_AppInd_Clone_Unknown",
-    "GI_AppInd_Clone_Revision",  "GI_AppInd_Clone_Close"};
+    "GI_AppInd_Status_Port",     "GI_AppInd_Port_Caption",   "GI_AppInd_Yet",
+    "GI_AppInd_Clone_Caption",   "GI_AppInd_Clone_Time",     "GI_AppInd_Clone_Elapsed",
+    "GI_AppInd_Clone_Remaining", "GI_AppInd_Clone_OffOn",    "GI_AppInd_Clone_Unknown",
+    "GI_AppInd_Clone_Revision",  "GI_AppInd_Clone_Close",    "GI_App_About_Runtime",
+    "GI_App_InitialSetup_Port",  "GI_App_InitialSetup_More", "GI_AppInd_Opt_ComSel_Devices",
+    "GI_Sys_HtmlHelp_Caption",   "GI_Sys_HtmlHelp_Commands"};
 
 qsizetype windowKeysWith(const char* prefix) {
     qsizetype count = 0;

@@ -1,0 +1,224 @@
+#include "TForm2.h"
+
+#include "cmcEvMan.h"
+#include "cmcEvent.h"
+#include "cmcFont.h"
+#include "cmcGTex.h"
+#include "cmcPrompt.h"
+#include "cuiLook.h"
+#include "indEnviron.h"
+#include "indMain.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Event {
+    ToolbarRefresh = 2,
+    CloneInformation = 30,
+    SetupFinished = 31,
+    DestinationStored = 33,
+    InformationWhileHidden = 35,
+    CloneStarted = 38,
+    CloneEnded = 39,
+};
+
+constexpr int StandardPorts = 4;
+
+} // namespace
+
+TForm2::TForm2(indMain& controller, cmcEvMan& eventManager, cmcGTex& definitions)
+    : QDialog(nullptr), main(controller), events(eventManager), table(definitions) {
+    setObjectName("TForm2");
+    buildControls();
+    selectStoredPort();
+    events.AddListener(&TForm2::onEvent, this);
+    listening = true;
+}
+
+TForm2::~TForm2() {
+    if (listening)
+        events.RemoveListener(&TForm2::onEvent, this);
+}
+
+void TForm2::buildControls() {
+    Button1 = new QPushButton(this);
+    Button1->setObjectName("Button1");
+    Button1->setDefault(true);
+    Button2 = new QPushButton(this);
+    Button2->setObjectName("Button2");
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
+
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Memo1 = new QPlainTextEdit(panel);
+    Memo1->setObjectName("Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* picture = new QLabel(panel);
+    picture->setPixmap(QIcon(":/mavik/icons/receiver.svg").pixmap(48, 48));
+    picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    auto* ports = new QGridLayout;
+    for (int i = 0; i < StandardPorts; ++i) {
+        COM[i] = new QRadioButton(panel);
+        COM[i]->setObjectName(QString("COM%1").arg(i + 1));
+        ports->addWidget(COM[i], i / 2, i % 2);
+    }
+    COMMore = new QRadioButton(panel);
+    COMMore->setObjectName("COMMore");
+    Edit1 = new QLineEdit(panel);
+    Edit1->setObjectName("Edit1");
+    Edit1->setMaxLength(3);
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm2::Edit1Change);
+    ports->addWidget(COMMore, 2, 0);
+    ports->addWidget(Edit1, 2, 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(picture);
+    side->addLayout(ports);
+    side->addStretch();
+    auto* inner = new QHBoxLayout(panel);
+    inner->addWidget(Memo1, 1);
+    inner->addLayout(side);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(panel, 1);
+    outer->addLayout(buttons);
+}
+
+// A stored port outside the four standard ones goes to the edit field.
+void TForm2::selectStoredPort() {
+    Edit1->clear();
+    const int port = main.environ().comPort;
+    if (port >= 1 && port <= StandardPorts)
+        COM[port - 1]->setChecked(true);
+    else if (port > StandardPorts && indEnviron::validPort(port))
+        Edit1->setText(QString::number(port));
+    else
+        COM[0]->setChecked(true);
+}
+
+void TForm2::prepareAndShow() {
+    cmcFont font;
+    font.apply(table.GetText("CellModel_InitialDialog"));
+    setFont(cuiLook::font(font));
+    setWindowTitle(table.display(table.GetText("GI_App_InitialSetup_Form_Caption")));
+    Button1->setText(table.display(table.GetText("GI_AppInd_Opt_ComSel_Buttons", 0)));
+    Button2->setText(table.display(table.GetText("GI_AppInd_Opt_ComSel_Buttons", 1)));
+    const QByteArray portCaption = table.GetText("GI_App_InitialSetup_Port");
+    for (int i = 0; i < StandardPorts; ++i) {
+        const QByteArray device = main.environ().portDevice(i + 1).toLocal8Bit();
+        COM[i]->setText(table.display(cmcGTex::formatted(portCaption, i + 1, device.constData())));
+    }
+    COMMore->setText(table.display(table.GetText("GI_App_InitialSetup_More")));
+    Memo1->setPlainText(table.display(table.multiLineText("GI_App_InitialSetup_Memo_Caption")));
+    const QFontMetrics metrics(Memo1->font());
+    Memo1->setMinimumSize(metrics.averageCharWidth() * 52, metrics.lineSpacing() * 14);
+    Edit1->setFixedWidth(metrics.horizontalAdvance("2555WW"));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    show();
+    activateWindow();
+}
+
+void TForm2::Edit1Change() {
+    COMMore->setChecked(true);
+}
+
+int TForm2::chosenPort() const {
+    for (int i = 0; i < StandardPorts; ++i) {
+        if (COM[i]->isChecked())
+            return i + 1;
+    }
+    return Edit1->text().trimmed().toInt();
+}
+
+void TForm2::Button1Click() {
+    const int port = chosenPort();
+    if (!indEnviron::validPort(port)) {
+        cmcPrompt::app().message(cmcPrompt::titled(table.GetText("GI_AppInd_Opt_ComSel_Notice"),
+                                                   cmcPrompt::Ok, cmcPrompt::AnswerOk,
+                                                   cmcPrompt::Stop));
+        Edit1->setFocus();
+        return;
+    }
+    main.environ().comPort = port;
+    events.Send(CloneInformation);
+}
+
+void TForm2::Button2Click() {
+    main.changeDestination(indEnviron::NoDestination, false);
+    closing = true;
+    close();
+}
+
+// Escape and the window's close button mean Cancel, except while the receiver is being read.
+void TForm2::reject() {
+    if (isEnabled())
+        Button2Click();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!closing) {
+        reject();
+        return;
+    }
+    event->accept();
+    if (listening) {
+        events.RemoveListener(&TForm2::onEvent, this);
+        listening = false;
+    }
+    events.Send(SetupFinished);
+    events.Send(ToolbarRefresh);
+}
+
+void TForm2::onEvent(void* context, cmcEvent& event) {
+    static_cast<TForm2*>(context)->notification(event);
+}
+
+void TForm2::notification(const cmcEvent& event) {
+    switch (event.number) {
+    case CloneStarted:
+        if (isVisible())
+            setEnabled(false);
+        break;
+    case CloneEnded:
+        if (isVisible() && event.first == 0)
+            setEnabled(true);
+        break;
+    case InformationWhileHidden:
+        finishRead();
+        break;
+    default:
+        break;
+    }
+}
+
+// The receiver told its destination: the setup is done and the tree follows the band plan.
+void TForm2::finishRead() {
+    const bool known = main.environ().destination <= indEnviron::NoDestination;
+    main.environ().setupDone = known ? 1 : 0;
+    if (known) {
+        events.Send(DestinationStored);
+        main.rebuildMainTree();
+    }
+    closing = true;
+    close();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class cmcEvMan;
+class cmcGTex;
+struct cmcEvent;
+class indMain;
+
+// The initial setup: asks for the port of the cloning cable and reads the receiver's clone
+// information through it, so that the program knows the receiver's destination before the
+// main window appears. Cancel skips it; the program then edits without a receiver.
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    TForm2(indMain& main, cmcEvMan& events, cmcGTex& table);
+    ~TForm2() override;
+
+    // Font, captions and introduction from the definitions, then shown without blocking.
+    void prepareAndShow();
+
+    // OK: stores a valid port and starts the clone information read on it.
+    void Button1Click();
+    // Cancel: no destination; the setup comes again at the next start.
+    void Button2Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void buildControls();
+    void selectStoredPort();
+    int chosenPort() const;
+    void Edit1Change();
+    void finishRead();
+    static void onEvent(void* context, cmcEvent& event);
+    void notification(const cmcEvent& event);
+
+    indMain& main;
+    cmcEvMan& events;
+    cmcGTex& table;
+    bool listening = false;
+    bool closing = false;
+
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QRadioButton* COM[4] = {};
+    QRadioButton* COMMore = nullptr;
+    QLineEdit* Edit1 = nullptr;
+};

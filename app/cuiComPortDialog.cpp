@@ -1,0 +1,153 @@
+#include "cuiComPortDialog.h"
+
+#include "cmcFont.h"
+#include "cmcGTex.h"
+#include "cmcPrompt.h"
+#include "cuiLook.h"
+#include "indEnviron.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSerialPortInfo>
+#include <QTreeWidget>
+
+namespace {
+
+enum DeviceColumn { Path, Description, Maker, SerialNumber, Columns };
+
+// Device lines: the list's caption, its four column headers, and the standard device's entry.
+enum DeviceText { ListCaption = 0, FirstHeader = 1, StandardEntry = 5 };
+
+constexpr int PathRole = Qt::UserRole;
+
+} // namespace
+
+QList<cuiComPortDialog::Device> cuiComPortDialog::presentDevices() {
+    QList<Device> devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        devices.append(
+            {info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber()});
+    return devices;
+}
+
+cuiComPortDialog::cuiComPortDialog(indEnviron& store, cmcGTex& definitions,
+                                   const QList<Device>& devices, QWidget* owner)
+    : QDialog(owner), settings(store), table(definitions) {
+    setObjectName("ComPortDialog");
+    cmcFont font;
+    font.apply(table.GetText("CellModel_BasicDialog"));
+    setFont(cuiLook::font(font));
+    setWindowTitle(text("GI_AppInd_Opt_ComSel_Caption"));
+    buildControls(devices);
+    sizeControls();
+    showDeviceOf(settings.comPort);
+}
+
+QString cuiComPortDialog::text(const char* key, int line) const {
+    return table.display(table.GetText(key, line));
+}
+
+void cuiComPortDialog::buildControls(const QList<Device>& devices) {
+    auto* notice = new QLabel(text("GI_AppInd_Opt_ComSel_Notice"), this);
+    number = new QLineEdit(QString::number(settings.comPort), this);
+    number->setObjectName("Number");
+    notice->setBuddy(number);
+    connect(number, &QLineEdit::textEdited, this,
+            [this](const QString& typed) { showDeviceOf(typed.trimmed().toInt()); });
+
+    deviceList = new QTreeWidget(this);
+    deviceList->setObjectName("Devices");
+    deviceList->setRootIsDecorated(false);
+    deviceList->setColumnCount(Columns);
+    QStringList headers;
+    for (int column = 0; column < Columns; ++column)
+        headers << text("GI_AppInd_Opt_ComSel_Devices", FirstHeader + column);
+    deviceList->setHeaderLabels(headers);
+    for (const Device& device : devices) {
+        auto* item = new QTreeWidgetItem(
+            deviceList, {device.path, device.description, device.maker, device.serialNumber});
+        item->setData(Path, PathRole, device.path);
+    }
+    standardItem = new QTreeWidgetItem(deviceList);
+    standardItem->setData(Path, PathRole, QString());
+    auto* caption = new QLabel(text("GI_AppInd_Opt_ComSel_Devices", ListCaption), this);
+    caption->setBuddy(deviceList);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(text("GI_AppInd_Opt_ComSel_Buttons", 0), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(text("GI_AppInd_Opt_ComSel_Buttons", 1), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(notice, 0, 0);
+    grid->addWidget(number, 0, 1, Qt::AlignVCenter);
+    grid->addWidget(caption, 1, 0, 1, 2);
+    grid->addWidget(deviceList, 2, 0, 1, 2);
+    grid->addWidget(buttons, 3, 0, 1, 2, Qt::AlignRight);
+}
+
+// The number field fits three digits with room; the buttons fit "Cancel" with room and are
+// twice the text height.
+void cuiComPortDialog::sizeControls() {
+    const QFontMetrics metrics(font());
+    number->setFixedWidth(metrics.horizontalAdvance("255WWWW"));
+    const QString sample = text("GI_AppInd_Opt_ComSel_SizeOfButtons");
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setFixedSize(metrics.horizontalAdvance(sample), metrics.height() * 2);
+    deviceList->setMinimumWidth(metrics.averageCharWidth() * 64);
+    deviceList->setMinimumHeight(metrics.lineSpacing() * 8);
+    deviceList->header()->resizeSection(Path, metrics.horizontalAdvance("/dev/ttyUSB00WW"));
+}
+
+// Marks the device the number opens now. The standard entry names that number's own device; a
+// stored device that is not present keeps an entry of its own, so OK does not drop it.
+void cuiComPortDialog::showDeviceOf(int port) {
+    const bool valid = indEnviron::validPort(port);
+    const QByteArray standardPath = indEnviron::standardDevice(port).toLocal8Bit();
+    standardItem->setText(Path,
+                          valid ? table.display(cmcGTex::formatted(
+                                      table.GetText("GI_AppInd_Opt_ComSel_Devices", StandardEntry),
+                                      standardPath.constData()))
+                                : QString());
+    const QString device = valid ? settings.portDevice(port) : QString();
+    QTreeWidgetItem* current = standardItem;
+    if (device != indEnviron::standardDevice(port)) {
+        const QList<QTreeWidgetItem*> found = deviceList->findItems(device, Qt::MatchExactly, Path);
+        current = found.isEmpty() ? keptItem(device) : found.first();
+    }
+    deviceList->setCurrentItem(current);
+}
+
+QTreeWidgetItem* cuiComPortDialog::keptItem(const QString& device) {
+    if (!stored)
+        stored = new QTreeWidgetItem(deviceList);
+    stored->setText(Path, device);
+    stored->setData(Path, PathRole, device);
+    return stored;
+}
+
+QString cuiComPortDialog::chosenDevice() const {
+    const QTreeWidgetItem* item = deviceList->currentItem();
+    return item ? item->data(Path, PathRole).toString() : QString();
+}
+
+void cuiComPortDialog::accept() {
+    const int port = number->text().trimmed().toInt();
+    if (!indEnviron::validPort(port)) {
+        cmcPrompt::app().message(cmcPrompt::titled(table.GetText("GI_AppInd_Opt_ComSel_OutofRange"),
+                                                   cmcPrompt::Ok, cmcPrompt::AnswerOk,
+                                                   cmcPrompt::Stop));
+        number->setFocus();
+        number->selectAll();
+        return;
+    }
+    settings.comPort = port;
+    settings.setPortDevice(port, chosenDevice());
+    QDialog::accept();
+}
