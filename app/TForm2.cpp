@@ -130,7 +130,7 @@ void TForm2::prepareAndShow() {
     COMMore->setText(table.display(table.GetText("GI_App_InitialSetup_More")));
     Memo1->setPlainText(table.display(table.multiLineText("GI_App_InitialSetup_Memo_Caption")));
     const QFontMetrics metrics(Memo1->font());
-    Memo1->setMinimumSize(metrics.averageCharWidth() * 52, metrics.lineSpacing() * 14);
+    Memo1->setMinimumSize(metrics.averageCharWidth() * 56, metrics.lineSpacing() * 19);
     Edit1->setFixedWidth(metrics.horizontalAdvance("2555WW"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     show();

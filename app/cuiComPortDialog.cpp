@@ -6,8 +6,8 @@
 #include "cuiLook.h"
 #include "indEnviron.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +45,9 @@ cuiComPortDialog::cuiComPortDialog(indEnviron& store, cmcGTex& definitions,
     buildControls(devices);
     sizeControls();
     showDeviceOf(settings.comPort);
+    // Typing replaces the number.
+    number->selectAll();
+    number->setFocus();
 }
 
 QString cuiComPortDialog::text(const char* key, int line) const {
@@ -84,12 +87,16 @@ void cuiComPortDialog::buildControls(const QList<Device>& devices) {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(notice, 0, 0);
-    grid->addWidget(number, 0, 1, Qt::AlignVCenter);
-    grid->addWidget(caption, 1, 0, 1, 2);
-    grid->addWidget(deviceList, 2, 0, 1, 2);
-    grid->addWidget(buttons, 3, 0, 1, 2, Qt::AlignRight);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(notice);
+    choice->addWidget(number, 0, Qt::AlignVCenter);
+    choice->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addSpacing(notice->fontMetrics().height() / 2);
+    layout->addWidget(caption);
+    layout->addWidget(deviceList);
+    layout->addWidget(buttons, 0, Qt::AlignRight);
 }
 
 // The number field fits three digits with room; the buttons fit "Cancel" with room and are
@@ -100,27 +107,33 @@ void cuiComPortDialog::sizeControls() {
     const QString sample = text("GI_AppInd_Opt_ComSel_SizeOfButtons");
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setFixedSize(metrics.horizontalAdvance(sample), metrics.height() * 2);
-    deviceList->setMinimumWidth(metrics.averageCharWidth() * 64);
+    deviceList->setMinimumWidth(metrics.averageCharWidth() * 100);
     deviceList->setMinimumHeight(metrics.lineSpacing() * 8);
     deviceList->header()->resizeSection(Path, metrics.horizontalAdvance("/dev/ttyUSB00WW"));
+    deviceList->header()->resizeSection(Description, metrics.averageCharWidth() * 36);
 }
 
 // Marks the device the number opens now. The standard entry names that number's own device; a
 // stored device that is not present keeps an entry of its own, so OK does not drop it.
 void cuiComPortDialog::showDeviceOf(int port) {
     const bool valid = indEnviron::validPort(port);
-    const QByteArray standardPath = indEnviron::standardDevice(port).toLocal8Bit();
-    standardItem->setText(Path,
-                          valid ? table.display(cmcGTex::formatted(
-                                      table.GetText("GI_AppInd_Opt_ComSel_Devices", StandardEntry),
-                                      standardPath.constData()))
-                                : QString());
+    const QString standardPath = valid ? indEnviron::standardDevice(port) : QString();
+    standardItem->setText(Path, standardPath);
+    standardItem->setText(Description,
+                          valid ? text("GI_AppInd_Opt_ComSel_Devices", StandardEntry) : QString());
     const QString device = valid ? settings.portDevice(port) : QString();
     QTreeWidgetItem* current = standardItem;
-    if (device != indEnviron::standardDevice(port)) {
-        const QList<QTreeWidgetItem*> found = deviceList->findItems(device, Qt::MatchExactly, Path);
-        current = found.isEmpty() ? keptItem(device) : found.first();
+    for (int i = 0; i < deviceList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = deviceList->topLevelItem(i);
+        if (item == standardItem)
+            continue;
+        const QString path = item->data(Path, PathRole).toString();
+        item->setHidden(path == standardPath);
+        if (path == device && device != standardPath)
+            current = item;
     }
+    if (current == standardItem && device != standardPath)
+        current = keptItem(device);
     deviceList->setCurrentItem(current);
 }
 

@@ -196,7 +196,7 @@ TEST_F(PortDialog, OkStoresTheNumberAndTheChosenDevice) {
     type(dialog, "12");
     auto* devices = dialog.findChild<QTreeWidget*>("Devices");
     ASSERT_EQ(devices->topLevelItemCount(), 2);
-    EXPECT_EQ(devices->currentItem()->text(0), "Standard device (/dev/ttyS11)");
+    EXPECT_EQ(devices->currentItem()->text(0), "/dev/ttyS11");
     devices->setCurrentItem(devices->topLevelItem(0));
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
