@@ -146,7 +146,7 @@ void cuiMain::openPage(const QByteArray& callText) {
     const bool focusOnTree = pageTree->hasFocus();
     closePage();
     const cmcPageCall call = cmcPageCall::split(callText);
-    openSheet = iuiPageFactory::create(call, pagePane, this, table);
+    openSheet = iuiPageFactory::create(call, pagePane, this, table, documentPages);
     if (const auto remembered = positions.find(call.identity))
         openSheet->setSavedCursor(
             {remembered->column, remembered->row, remembered->top, remembered->left});

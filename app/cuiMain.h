@@ -11,6 +11,7 @@
 class QFrame;
 class QLabel;
 class QSplitter;
+class cmcPageData;
 class cmcEvMan;
 struct cmcEvent;
 class cmcGTex;
@@ -63,6 +64,8 @@ public:
     void cellActed(const datCellReq& request) override;
 
 protected:
+    // What the pages show and edit; without it every page is a plain sheet.
+    void setPageData(cmcPageData* data) { documentPages = data; }
     void closeEvent(QCloseEvent* event) override;
     // False keeps the window open (the save question was cancelled).
     virtual bool mayCloseWindow() { return true; }
@@ -74,6 +77,7 @@ protected:
     cmcGTex& table;
 
 private:
+    cmcPageData* documentPages = nullptr;
     void buildMenu();
     void buildToolBar();
     void buildPanes();

@@ -18,6 +18,7 @@
 #include "cuiTree.h"
 #include "indEnviron.h"
 #include "indLinkHandler.h"
+#include "indPageData.h"
 #include "indWindowClone.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     cloneManager.setImageSize(int32_t(ImageSize));
     session = std::make_unique<indWindowClone>(*this, store, eventManager, cloneManager);
     links = std::make_unique<indLinkHandler>(*this);
+    pageData = std::make_unique<indPageData>(*this);
+    setPageData(pageData.get());
     cmcCellHandler::install(links.get());
     cmcComm::setDeviceMap(&indMain::deviceOf, this);
     cloneManager.setProgressHook(&indMain::onCloneProgress, this);

@@ -11,6 +11,7 @@ class cmcCellObj;
 class cuiCloneInfo;
 class cuiHtmlHelp;
 class indLinkHandler;
+class indPageData;
 class indWindowClone;
 
 // The main controller: the document and its commands on the main window. Menu, toolbar and
@@ -44,6 +45,10 @@ public:
     bool presetTv(int tvTable);
 
     indCloneMan& clones() { return cloneManager; }
+    cmcEeprom& recordTemplate() { return templateForRecords(); }
+    cmcEvMan& eventManager() { return cuiMain::events; }
+    cmcPrompt& userPrompt() { return prompt; }
+    cmcGTex& definitionTable() { return cuiMain::table; }
     // The receiver's clone information, shown after a successful query.
     void showCloneInformation(const QByteArray& record);
     indWindowClone& cloneSession() { return *session; }
@@ -77,6 +82,7 @@ private:
     indCloneMan cloneManager;
     std::unique_ptr<indWindowClone> session;
     std::unique_ptr<indLinkHandler> links;
+    std::unique_ptr<indPageData> pageData;
     cuiCloneInfo* informationWindow = nullptr;
     std::unique_ptr<TForm2> setupForm;
     std::unique_ptr<cuiHtmlHelp> helpViewer;

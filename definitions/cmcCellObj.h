@@ -55,6 +55,7 @@ public:
     bool bottomRule() const { return look & LookB; }
     int rightRule() const { return state & 3; }
     bool selectable() const { return state & StateS; }
+    void setSelectable(bool on) { state = on ? (state | StateS) : (state & ~StateS); }
     bool trailer() const { return state & StateT; }
     bool flag(int n) const { return state & (StateFlag0 << n); }
     void setFlag(int n, bool on);

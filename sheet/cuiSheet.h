@@ -59,6 +59,8 @@ public:
     // The first selectable cell with the link and index, in row-major order.
     bool findCell(int link, int index, int& column, int& row) const;
     virtual bool printable() const { return !sheetStyle.noPrint; }
+    // The text printed as the page's title.
+    virtual QByteArray sheetName() const { return sheetStyle.title; }
 
     const QByteArray& key() const { return sheetKey; }
     void setCallArgument(const QByteArray& text) { argument = text; }
@@ -88,6 +90,7 @@ public:
     const Style& style() const { return sheetStyle; }
     cuiGrid& grid() const { return *gridView; }
     cuiCellMatrix& matrix() { return cells; }
+    const cuiCellMatrix& matrix() const { return cells; }
     const cmcCellObj& basicCell() const { return *basic; }
     int firstSelectableColumn() const { return firstColumn; }
     int firstSelectableRow() const { return firstRow; }
@@ -138,7 +141,9 @@ protected:
         (void)column;
         (void)row;
     }
-    virtual QByteArray sheetName() const { return sheetStyle.title; }
+    // Program-wide events; pages add the questions they answer.
+    virtual void notification(cmcEvent& event);
+    void setTitle(const QByteArray& title) { sheetStyle.title = title; }
     virtual void loadColumnWidths();
     virtual void saveColumnWidths();
 
@@ -181,7 +186,6 @@ private:
     bool slotSelected(int column, int row) const;
     void repaintMatching(const Match& reference, int criteria);
     static void onEvent(void* context, cmcEvent& event);
-    void notification(cmcEvent& event);
 
     cmcGTex& table;
     cuiDispatch* sink;

@@ -33,7 +33,7 @@ protected:
     void SetUp() override { open(); }
     void open() {
         settings = std::make_unique<indEnviron>(places(), QStringList{}, QSize(1280, 800));
-        settings->destination = 6;
+        settings->destination = destination;
         settings->setupDone = 1;
         settings->currentDirectory = folder.path();
         cmcPrompt::install(&prompt);
@@ -59,6 +59,7 @@ protected:
     }
     QString title() const { return window->windowTitle(); }
 
+    int destination = 6;
     QTemporaryDir folder;
     cmcEvMan events;
     cmcScriptPrompt prompt;
@@ -174,6 +175,27 @@ TEST_F(MainWindow, CellsWithoutBehaviourShowTheirLinkNumber) {
     EXPECT_EQ(window->page()->shownText(request), "121 *Yet*");
     datCellReq number = window->page()->request(1, 6);
     EXPECT_EQ(window->page()->shownText(number), "1");
+}
+
+// The canceller settings exist only on receivers of destination 0.
+TEST_F(MainWindow, CancellerColumnsOnlyWhereTheReceiverHasThem) {
+    for (const int shown : {6, 0}) {
+        restart([&] { destination = shown; });
+        window->openPage(MemoryGroup0);
+        cuiSheet* page = window->page();
+        int column = -1;
+        int row = -1;
+        ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Freq, 0, column, row));
+        for (column = 0; column < page->matrix().columnCount(); ++column)
+            if (page->cellAt(column, row).link() == cmcCellNames::CL_Mch_Canceller)
+                break;
+        ASSERT_LT(column, page->matrix().columnCount());
+        EXPECT_EQ(page->grid().columnWidth(column) > 0, shown == 0) << shown;
+        EXPECT_EQ(page->cellAt(column, row).selectable(), shown == 0);
+        page->putCursor(column - 1, row);
+        page->moveCursor(1, 0);
+        EXPECT_EQ(page->grid().currentColumn() == column, shown == 0);
+    }
 }
 
 class WindowClone : public MainWindow {

@@ -1,0 +1,73 @@
+#include "iuiSh_ColCut_A.h"
+
+#include "MemoryMap.h"
+#include "cmcCellNames.h"
+#include "cmcEeprom.h"
+#include "cmcEvMan.h"
+#include "cmcPageCall.h"
+#include "cmcPageContent.h"
+#include "cmcPageData.h"
+#include "indDestination.h"
+
+namespace {
+
+enum Question { TitleText = 43, PageIndex = 44, ListPageIndex = 46 };
+
+constexpr int CancellerDestination = 0;
+
+} // namespace
+
+iuiSh_ColCut_A::iuiSh_ColCut_A(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table,
+                               const cmcPageCall& call, cmcPageData& pageData)
+    : iuiSh_ColCut(owner, dispatch, 0, 0, table, call.sheetKey), data(pageData),
+      index(call.pageIndex), first(call.firstRecord) {
+    setCallArgument(call.identity);
+    setIndexBase(call.firstRecord);
+}
+
+// A link page is titled with its link's name, as the receiver shows it.
+void iuiSh_ColCut_A::styleKey(QByteArrayView group) {
+    iuiSh_ColCut::styleKey(group);
+    if (index < cmcPageContent::FirstLinkPage || index > cmcPageContent::LastLinkPage)
+        return;
+    const int address =
+        mm::ScanLinkNameBase + (index - cmcPageContent::FirstLinkPage) * mm::NameSlotSize;
+    QByteArray title(" ");
+    for (int i = 0; i < mm::NameSize; ++i) {
+        const uint8_t c = data.image().getByte(address + i);
+        title.append(c >= 32 && c <= 126 ? char(c) : ' ');
+    }
+    setTitle(title);
+}
+
+bool iuiSh_ColCut_A::hiddenCell(const cmcCellObj& cell) const {
+    const bool cancellerColumn = cell.link() == cmcCellNames::CL_Mch_Canceller ||
+                                 cell.link() == cmcCellNames::CL_Mch_TrainFreq;
+    return cancellerColumn && data.bandPlan().destination() != CancellerDestination;
+}
+
+bool iuiSh_ColCut_A::printable() const {
+    return iuiSh_ColCut::printable() && cmcPageContent::hasContent(data.image(), index);
+}
+
+bool iuiSh_ColCut_A::printHook(bool memoryChannels, bool bankChannels) const {
+    if (!printable())
+        return false;
+    if (index >= 0 && index <= cmcPageContent::LastMemoryPage)
+        return memoryChannels;
+    if (index >= cmcPageContent::FirstBankPage && index <= cmcPageContent::LastBankPage)
+        return bankChannels;
+    return true;
+}
+
+void iuiSh_ColCut_A::notification(cmcEvent& event) {
+    iuiSh_ColCut::notification(event);
+    if (event.mode != cmcEvent::Question)
+        return;
+    if (event.number == TitleText) {
+        const QByteArray title = sheetName();
+        data.events().AnswerData(title.constData(), int32_t(title.size()));
+    } else if (event.number == PageIndex || event.number == ListPageIndex) {
+        data.events().Answer(index);
+    }
+}

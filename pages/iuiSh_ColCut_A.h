@@ -1,0 +1,34 @@
+#pragma once
+
+#include "iuiSh_ColCut.h"
+
+class cmcPageData;
+struct cmcPageCall;
+
+// The list pages of memory channels, scan edges, scan links, link names and auto-write
+// channels: their page index and first record from the call, the link name as the title of a
+// link page, the canceller columns only where the receiver has a canceller, and the content
+// test that printing asks.
+class iuiSh_ColCut_A : public iuiSh_ColCut {
+    Q_OBJECT
+public:
+    iuiSh_ColCut_A(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table, const cmcPageCall& call,
+                   cmcPageData& data);
+
+    int pageIndex() const { return index; }
+    int firstRecord() const { return first; }
+    bool printable() const override;
+    // Whether a print-all job prints this page, with its memory and bank choices.
+    virtual bool printHook(bool memoryChannels, bool bankChannels) const;
+
+protected:
+    void styleKey(QByteArrayView group) override;
+    bool hiddenCell(const cmcCellObj& cell) const override;
+    void notification(cmcEvent& event) override;
+
+    cmcPageData& data;
+
+private:
+    int index;
+    int first;
+};
