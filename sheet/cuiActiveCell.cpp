@@ -1,6 +1,7 @@
 #include "cuiActiveCell.h"
 
 #include "cmcCellHandler.h"
+#include "cmcCellNames.h"
 #include "cmcGTex.h"
 #include "cuiCellEditor.h"
 #include "cuiDispatch.h"
@@ -27,8 +28,15 @@ int cuiActiveCell::repeatWait(int repeat) {
     return std::max(0, 30 - 6 * repeat);
 }
 
+// Help on a cell is the program's, whatever page the cell is on.
+bool cuiActiveCell::asksForHelp(const datCellReq& request) {
+    return request.key == datCellReq::KeyF1 ||
+           (request.key == datCellReq::KeyCommand &&
+            request.commandLink == cmcCellNames::CL_PMenu_Help);
+}
+
 int cuiActiveCell::call(datCellReq& request) {
-    cmcCellHandler* handler = sheet.handler();
+    cmcCellHandler* handler = asksForHelp(request) ? cmcCellHandler::app() : sheet.handler();
     if (!handler)
         return cmcCellHandler::Nothing;
     if (cuiDispatch* sink = sheet.dispatch())

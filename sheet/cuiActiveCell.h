@@ -40,6 +40,7 @@ public:
 
 private:
     int call(datCellReq& request);
+    static bool asksForHelp(const datCellReq& request);
     void answer(datCellReq& request, int result, int column, int row);
     void openEditor(int column, int row, const datCellReq& request);
     void placeEditor(int column, int row);
