@@ -11,7 +11,19 @@ QByteArray cmcLinkTable::shownText(datCellReq& request) {
 }
 
 int cmcLinkTable::act(datCellReq& request) {
+    if (request.mode == datCellReq::ListChoice)
+        clearAnswers(request);
     return handlerFor(request).act(request);
+}
+
+// A choice is made on a copy of the request that opened the list, answers included; left
+// there, they would open the list again.
+void cmcLinkTable::clearAnswers(datCellReq& request) {
+    request.editorText.clear();
+    request.selectionStart = request.selectionLength = 0;
+    request.moveRequested = request.rangeRequested = request.repeatRequested = false;
+    request.listSheet.clear();
+    request.listChoice = 0;
 }
 
 // A choice made in a selection list belongs to the cell that opened the list.

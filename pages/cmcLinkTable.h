@@ -21,6 +21,7 @@ public:
 
 private:
     cmcCellHandler& handlerFor(const datCellReq& request);
+    static void clearAnswers(datCellReq& request);
 
     std::map<int, std::unique_ptr<cmcCellHandler>> behaviours;
     cmcCellHandler& fallback;

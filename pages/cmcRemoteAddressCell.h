@@ -19,11 +19,10 @@ public:
     QByteArray shownText(datCellReq& request) override;
     int act(datCellReq& request) override;
 
+private:
     // The typed hexadecimal digits (small letters as capitals, other characters dropped)
     // limited to 01 to DF; none when no digit was typed.
     static std::optional<int> typedAddress(QByteArrayView typed);
-
-private:
     QByteArray text() const;
 
     cmcPageData& data;

@@ -98,11 +98,15 @@ public:
         last.input = text;
         return handler.act(last);
     }
-    // The choice of a selection list opened by this cell.
+    // The choice of a selection list opened by this cell. As the list does, it is made on a
+    // copy of the request that opened the list.
     int choose(int code) {
         cmcCellObj choice;
         choice.applyAttributes("S(%Flex0[" + QByteArray::number(code) + "])");
-        const datCellReq owner = plain();
+        datCellReq owner = plain();
+        owner.key = datCellReq::KeyEnter;
+        owner.listSheet = "GI_Sheet_Sel_Misc_OnOff";
+        owner.listChoice = 1;
         last = owner;
         last.owner = &owner;
         last.mode = datCellReq::ListChoice;

@@ -66,6 +66,7 @@ TEST_F(CommonCells, EveryListSettingStoresItsChoiceInItsFieldAndNothingElse) {
         const cmcEeprom before = page.image();
         CellProbe cell = probe(c.link);
         EXPECT_EQ(cell.choose(c.code), cmcCellHandler::Repaint) << c.link;
+        EXPECT_TRUE(cell.last.listSheet.isEmpty()) << c.link;
         const int shift = std::countr_zero(c.mask);
         EXPECT_EQ(byte(c.offset), uint8_t(~c.mask | (c.code << shift))) << c.link;
         EXPECT_EQ(cell.shown(), c.text) << c.link;
