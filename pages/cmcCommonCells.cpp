@@ -18,7 +18,6 @@ using N = cmcCellNames;
 constexpr int RemoteAddress = 66;
 constexpr int WxAlert = 62;
 constexpr int WxChannel = 91;
-constexpr int BankLinkOffset = 120;
 
 struct ListRow {
     int link;
@@ -64,14 +63,15 @@ const ListRow ListRows[] = {
 // The three bank link groups: which letters of the usable banks each byte holds.
 struct BankLinkGroup {
     int link;
+    int offset;
     int firstBank;
     int banks;
 };
 
 const BankLinkGroup BankLinkGroups[] = {
-    {N::CL_Common_BankLink_AH, 0, 8},
-    {N::CL_Common_BankLink_IP, 8, 8},
-    {N::CL_Common_BankLink_QY, 16, 6},
+    {N::CL_Common_BankLink_AH, 120, 0, 8},
+    {N::CL_Common_BankLink_IP, 121, 8, 8},
+    {N::CL_Common_BankLink_QY, 122, 16, 6},
 };
 
 } // namespace
@@ -97,9 +97,7 @@ void cmcCommonCells::addListSettings(cmcPageData& data) {
 
 void cmcCommonCells::addBankLinks(cmcPageData& data, cmcFBitsDialog* dialog) {
     const QByteArray letters = data.table().GetText("GI_Sys_UsableBank");
-    for (int group = 0; group < 3; ++group) {
-        const BankLinkGroup& g = BankLinkGroups[group];
-        add(g.link, std::make_unique<cmcBankLinkCell>(data, lists, mm::BankLinkFlags + group,
+    for (const BankLinkGroup& g : BankLinkGroups)
+        add(g.link, std::make_unique<cmcBankLinkCell>(data, lists, mm::CommonBase + g.offset,
                                                       letters.mid(g.firstBank, g.banks), dialog));
-    }
 }
