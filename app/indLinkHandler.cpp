@@ -21,6 +21,9 @@ QByteArray indLinkHandler::shownText(datCellReq& request) {
     case cmcCellNames::CL_CloneTop_Copyright:
         return cmcGTex::formatted(text("GI_Sheet_Top_Copyright"),
                                   text("GI_Sys_AppYear").constData());
+    case cmcCellNames::Flex0:
+        // The entries of selection lists are their own text.
+        return request.cell->text();
     case cmcCellNames::CL_Misc_ChNo_0Base:
         return QByteArray::number(request.cell->index());
     case cmcCellNames::CL_Misc_ChNo_1Base:

@@ -1,13 +1,28 @@
 #include "iuiPageFactory.h"
 
+#include "cmcBankNameCells.h"
 #include "cmcPageCall.h"
 #include "cuiSheet.h"
 #include "iuiSh_ColCut_A.h"
+#include "iuiSh_Common.h"
 
 namespace {
 
 bool listPage(const QByteArray& type) {
     return type == "St_ColCut" || type == "St_PLink" || type == "St_CCBank";
+}
+
+// Without a program-wide handler (tests of single pages) links outside a family show nothing.
+class NoBehaviour : public cmcCellHandler {
+public:
+    QByteArray shownText(datCellReq&) override { return {}; }
+    int act(datCellReq&) override { return Nothing; }
+};
+
+cmcCellHandler& fallback() {
+    static NoBehaviour none;
+    cmcCellHandler* program = cmcCellHandler::app();
+    return program ? *program : none;
 }
 
 } // namespace
@@ -17,8 +32,12 @@ std::unique_ptr<cuiSheet> iuiPageFactory::create(const cmcPageCall& call, QWidge
                                                  cmcPageData* data) {
     if (data && listPage(call.pageType))
         return std::make_unique<iuiSh_ColCut_A>(owner, dispatch, table, call, *data);
+    if (data && call.pageType == "St_Common")
+        return std::make_unique<iuiSh_Common>(owner, dispatch, table, call, *data, fallback());
     auto page = std::make_unique<cuiSheet>(owner, dispatch, 0, 0, table, call.sheetKey);
     page->setCallArgument(call.identity);
     page->setIndexBase(call.firstRecord);
+    if (data && call.sheetKey == "GI_Sheet_BankName")
+        page->setValueProvider(std::make_unique<cmcBankNameCells>(*data, fallback()));
     return page;
 }

@@ -30,9 +30,8 @@ int cuiActiveCell::repeatWait(int repeat) {
 
 // Help on a cell is the program's, whatever page the cell is on.
 bool cuiActiveCell::asksForHelp(const datCellReq& request) {
-    return request.key == datCellReq::KeyF1 ||
-           (request.key == datCellReq::KeyCommand &&
-            request.commandLink == cmcCellNames::CL_PMenu_Help);
+    return request.key == datCellReq::KeyF1 || (request.key == datCellReq::KeyCommand &&
+                                                request.commandLink == cmcCellNames::CL_PMenu_Help);
 }
 
 int cuiActiveCell::call(datCellReq& request) {

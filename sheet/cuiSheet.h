@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcCellHandler.h"
 #include "cmcCellObj.h"
 #include "cmcFont.h"
 #include "cuiCellMatrix.h"
@@ -14,7 +15,6 @@
 
 class QFrame;
 class QLabel;
-class cmcCellHandler;
 class cmcGTex;
 struct cmcEvent;
 class cuiActiveCell;
@@ -79,6 +79,11 @@ public:
     // Where the cursor and the scrolled view stand now.
     Position position() const;
     void setValueProvider(cmcCellHandler* handler) { provider = handler; }
+    // A provider that lives as long as the page.
+    void setValueProvider(std::unique_ptr<cmcCellHandler> handler) {
+        ownProvider = std::move(handler);
+        provider = ownProvider.get();
+    }
     void setResetWidths(bool on) { resetWidths = on; }
     // The printer's font size in points and its pixels per inch over the screen's.
     void setPrintFont(int points, double fontPixelRatio);
@@ -192,6 +197,7 @@ private:
     QByteArray sheetKey;
     QByteArray argument;
     cmcCellHandler* provider = nullptr;
+    std::unique_ptr<cmcCellHandler> ownProvider;
     int focusLink;
     int focusIndex;
     int baseIndex = 0;

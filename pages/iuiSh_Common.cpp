@@ -1,0 +1,48 @@
+#include "iuiSh_Common.h"
+
+#include "cmcCommonCells.h"
+#include "cmcDestinationDirective.h"
+#include "cmcEvMan.h"
+#include "cmcEvent.h"
+#include "cmcPageCall.h"
+#include "cmcPageData.h"
+#include "cuiFBitsR.h"
+#include "indDestination.h"
+
+namespace {
+
+enum Question { TitleText = 43, PageIndexQuestion = 44 };
+
+} // namespace
+
+iuiSh_Common::iuiSh_Common(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table,
+                           const cmcPageCall& call, cmcPageData& pageData, cmcCellHandler& fallback)
+    : cuiSheet(owner, dispatch, 0, 0, table, call.sheetKey), data(pageData),
+      bankLinkDialog(std::make_unique<cuiFBitsR>(table, this)),
+      cells(std::make_unique<cmcCommonCells>(pageData, fallback, bankLinkDialog.get())) {
+    setCallArgument(call.identity);
+    setValueProvider(cells.get());
+}
+
+iuiSh_Common::~iuiSh_Common() = default;
+
+void iuiSh_Common::directiveKey(QByteArrayView group) {
+    const std::optional<int> skipped =
+        cmcDestinationDirective::skippedLines(group, data.bandPlan().destination(), PageIndex);
+    if (skipped)
+        skipCount = *skipped;
+    else
+        cuiSheet::directiveKey(group);
+}
+
+void iuiSh_Common::notification(cmcEvent& event) {
+    cuiSheet::notification(event);
+    if (event.mode != cmcEvent::Question)
+        return;
+    if (event.number == TitleText) {
+        const QByteArray title = sheetName();
+        data.events().AnswerData(title.constData(), int32_t(title.size()));
+    } else if (event.number == PageIndexQuestion) {
+        data.events().Answer(PageIndex);
+    }
+}

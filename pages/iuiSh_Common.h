@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cuiSheet.h"
+
+#include <memory>
+
+class cmcCommonCells;
+class cmcPageData;
+class cuiFBitsR;
+struct cmcPageCall;
+
+// The common settings page: lines kept or skipped by the destination directives, and the
+// settings' cells answered by the common settings family.
+class iuiSh_Common : public cuiSheet {
+    Q_OBJECT
+public:
+    static constexpr int PageIndex = 47;
+
+    iuiSh_Common(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table, const cmcPageCall& call,
+                 cmcPageData& data, cmcCellHandler& fallback);
+    ~iuiSh_Common() override;
+
+protected:
+    void directiveKey(QByteArrayView group) override;
+    void notification(cmcEvent& event) override;
+
+private:
+    cmcPageData& data;
+    std::unique_ptr<cuiFBitsR> bankLinkDialog;
+    std::unique_ptr<cmcCommonCells> cells;
+};
