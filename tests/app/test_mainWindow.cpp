@@ -198,6 +198,24 @@ TEST_F(MainWindow, CancellerColumnsOnlyWhereTheReceiverHasThem) {
     }
 }
 
+// Every cell of these pages has its behaviour: none shows its link number.
+TEST_F(MainWindow, CommonSettingsAndBankNamesAnswerEveryCell) {
+    for (const QByteArray call : {"[St_Common]GI_Sheet_Common", "GI_Sheet_BankName"}) {
+        window->openPage(call);
+        cuiSheet* page = window->page();
+        int cells = 0;
+        for (int row = 0; row < page->matrix().rowCount(); ++row)
+            for (int column = 0; column < page->matrix().columnCount(); ++column) {
+                if (!page->cellAt(column, row).selectable())
+                    continue;
+                datCellReq request = page->request(column, row);
+                EXPECT_FALSE(page->shownText(request).contains("*Yet*")) << call.data();
+                ++cells;
+            }
+        EXPECT_GE(cells, 22) << call.data();
+    }
+}
+
 class WindowClone : public MainWindow {
 protected:
     void readFrom(const QStringList& simulator) {
