@@ -1,7 +1,9 @@
 #include "iuiPageFactory.h"
 
 #include "cmcBankNameCells.h"
+#include "cmcMemFields.h"
 #include "cmcPageCall.h"
+#include "cmcPageContent.h"
 #include "cuiSheet.h"
 #include "iuiSh_ColCut_A.h"
 #include "iuiSh_Common.h"
@@ -30,8 +32,12 @@ cmcCellHandler& fallback() {
 std::unique_ptr<cuiSheet> iuiPageFactory::create(const cmcPageCall& call, QWidget* owner,
                                                  cuiDispatch* dispatch, cmcGTex& table,
                                                  cmcPageData* data) {
-    if (data && listPage(call.pageType))
-        return std::make_unique<iuiSh_ColCut_A>(owner, dispatch, table, call, *data);
+    if (data && listPage(call.pageType)) {
+        auto page = std::make_unique<iuiSh_ColCut_A>(owner, dispatch, table, call, *data);
+        if (call.pageIndex >= 0 && call.pageIndex <= cmcPageContent::LastMemoryPage)
+            page->setValueProvider(std::make_unique<cmcMemFields>(*data, fallback()));
+        return page;
+    }
     if (data && call.pageType == "St_Common")
         return std::make_unique<iuiSh_Common>(owner, dispatch, table, call, *data, fallback());
     auto page = std::make_unique<cuiSheet>(owner, dispatch, 0, 0, table, call.sheetKey);

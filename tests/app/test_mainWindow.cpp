@@ -169,12 +169,21 @@ TEST_F(MainWindow, PagesReopenWhereTheUserLeftThem) {
     EXPECT_EQ(window->pageIdentity(), MemoryGroup1);
 }
 
-TEST_F(MainWindow, CellsWithoutBehaviourShowTheirLinkNumber) {
+// Memory pages read their channels from the document; links without behaviour yet show their
+// number.
+TEST_F(MainWindow, CellsShowTheDocumentOrTheirLinkNumber) {
     window->openPage(MemoryGroup0);
-    datCellReq request = window->page()->request(3, 5);
-    EXPECT_EQ(window->page()->shownText(request), "121 *Yet*");
+    datCellReq frequency = window->page()->request(3, 5);
+    EXPECT_EQ(window->page()->shownText(frequency), "146.010000");
     datCellReq number = window->page()->request(1, 6);
     EXPECT_EQ(window->page()->shownText(number), "1");
+    window->openPage("[St_ColCut]GI_Sheet_ScanEdge,35");
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(window->page()->findCell(cmcCellNames::CL_PgSrch_Freq_Low, 0, column, row));
+    datCellReq edge = window->page()->request(column, row);
+    EXPECT_EQ(window->page()->shownText(edge),
+              QString("%1 *Yet*").arg(int(cmcCellNames::CL_PgSrch_Freq_Low)));
 }
 
 // The canceller settings exist only on receivers of destination 0.
