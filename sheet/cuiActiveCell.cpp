@@ -38,9 +38,11 @@ int cuiActiveCell::call(datCellReq& request) {
     cmcCellHandler* handler = asksForHelp(request) ? cmcCellHandler::app() : sheet.handler();
     if (!handler)
         return cmcCellHandler::Nothing;
+    const int result = handler->act(request);
+    // After the action, so that the window sees the document as the action left it.
     if (cuiDispatch* sink = sheet.dispatch())
         sink->cellActed(request);
-    return handler->act(request);
+    return result;
 }
 
 void cuiActiveCell::act(int column, int row, int key, int commandLink, const QByteArray* input) {

@@ -10,6 +10,7 @@
 #include "cuiToolBar.h"
 #include "cuiTree.h"
 #include "cuiWidgetPrompt.h"
+#include "datCh.h"
 #include "indEnviron.h"
 #include "indLinkHandler.h"
 #include "indMain.h"
@@ -184,6 +185,28 @@ TEST_F(MainWindow, CellsShowTheDocumentOrTheirLinkNumber) {
     datCellReq edge = window->page()->request(column, row);
     EXPECT_EQ(window->page()->shownText(edge),
               QString("%1 *Yet*").arg(int(cmcCellNames::CL_PgSrch_Freq_Low)));
+}
+
+// Typing into the real page: the channel is created in the document and its row shows it.
+TEST_F(MainWindow, AFrequencyTypedIntoChannel57CreatesIt) {
+    window->openPage(MemoryGroup0);
+    cuiSheet* page = window->page();
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Freq, 57, column, row));
+    page->putCursor(column + 2, row);
+    // The first character opens the editor, which takes the rest.
+    QTest::keyClick(&page->grid(), '1');
+    ASSERT_NE(QApplication::focusWidget(), &page->grid());
+    QTest::keyClicks(QApplication::focusWidget(), "45.5");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    datCh channel(&window->document());
+    channel.load(datCh::KindMemory, 57);
+    EXPECT_TRUE(channel.inUse());
+    EXPECT_EQ(channel.frequency, 145500000u);
+    datCellReq shown = page->request(column, row);
+    EXPECT_EQ(page->shownText(shown), "145.500000");
+    EXPECT_TRUE(window->isModified());
 }
 
 // The canceller settings exist only on receivers of destination 0.
