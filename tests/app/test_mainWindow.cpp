@@ -6,6 +6,7 @@
 #include "cuiCloneInfo.h"
 #include "cuiFlector.h"
 #include "cuiGrid.h"
+#include "cuiSelectList.h"
 #include "cuiSheet.h"
 #include "cuiToolBar.h"
 #include "cuiTree.h"
@@ -17,6 +18,7 @@
 #include "indWindowClone.h"
 
 #include <QLockFile>
+#include <QPointer>
 #include <QProcess>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -207,6 +209,36 @@ TEST_F(MainWindow, AFrequencyTypedIntoChannel57CreatesIt) {
     datCellReq shown = page->request(column, row);
     EXPECT_EQ(page->shownText(shown), "145.500000");
     EXPECT_TRUE(window->isModified());
+}
+
+// Space steps a choice in place; Enter opens its list, where Enter takes the choice.
+TEST_F(MainWindow, ChoicesStepWithSpaceAndComeFromTheList) {
+    window->openPage(MemoryGroup0);
+    cuiSheet* page = window->page();
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Mode, 0, column, row));
+    page->putCursor(column, row);
+    const auto mode = [this] {
+        datCh channel(&window->document());
+        channel.load(datCh::KindMemory, 0);
+        return channel.mode;
+    };
+    const int before = mode();
+    QTest::keyClick(&page->grid(), Qt::Key_Space);
+    const int stepped = mode();
+    EXPECT_NE(stepped, before);
+    QTest::keyClick(&page->grid(), Qt::Key_Return);
+    QPointer<cuiSelectList> list = page->findChild<cuiSelectList*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    QWidget* grid = QApplication::focusWidget();
+    ASSERT_NE(grid, &page->grid());
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_NE(mode(), stepped);
+    EXPECT_TRUE(list.isNull());
 }
 
 // The canceller settings exist only on receivers of destination 0.
