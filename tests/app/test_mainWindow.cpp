@@ -241,6 +241,23 @@ TEST_F(MainWindow, ChoicesStepWithSpaceAndComeFromTheList) {
     EXPECT_TRUE(list.isNull());
 }
 
+// A preset fills the memory group on view and the page shows it.
+TEST_F(MainWindow, TvPresetFillsTheShownMemoryGroup) {
+    window->openPage(MemoryGroup1);
+    prompt.answer(cmcPrompt::AnswerOk);
+    ASSERT_TRUE(window->presetTv(17));
+    EXPECT_TRUE(prompt.messages().front().text.contains("USA"));
+    cuiSheet* page = window->page();
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Freq, 100, column, row));
+    datCellReq first = page->request(column, row);
+    EXPECT_EQ(page->shownText(first), "59.750000");
+    EXPECT_TRUE(window->isModified());
+    window->openPage("[St_Common]GI_Sheet_Common");
+    EXPECT_FALSE(window->presetTv(17));
+}
+
 // The canceller settings exist only on receivers of destination 0.
 TEST_F(MainWindow, CancellerColumnsOnlyWhereTheReceiverHasThem) {
     for (const int shown : {6, 0}) {
