@@ -241,6 +241,20 @@ TEST_F(MainWindow, ChoicesStepWithSpaceAndComeFromTheList) {
     EXPECT_TRUE(list.isNull());
 }
 
+// The bank's tree node follows its name.
+TEST_F(MainWindow, ABankNameEditRenamesItsTreeNode) {
+    window->openPage("GI_Sheet_BankName");
+    cuiSheet* page = window->page();
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Bank_Name, 0, column, row));
+    const QByteArray name = "sky";
+    page->cellAction(column, row, datCellReq::KeyCommand, 0, &name);
+    QApplication::processEvents();
+    ASSERT_TRUE(window->tree().findByArgument("[St_CCBank]GI_Sheet_BankCH,13"));
+    EXPECT_EQ(window->tree().currentItem()->text(0), "A: SKY   ");
+}
+
 // A preset fills the memory group on view and the page shows it.
 TEST_F(MainWindow, TvPresetFillsTheShownMemoryGroup) {
     window->openPage(MemoryGroup1);
