@@ -6,6 +6,7 @@
 #include "cuiGrid.h"
 #include "cuiSheet.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -145,8 +146,13 @@ void cuiGridInput::refreshPopupMenu() {
     currentKey = key;
     popup.reset();
     builder.reset();
-    if (!key.isEmpty())
+    if (!key.isEmpty()) {
         popup = buildMenu(key, builder);
+        // The menu's shortcuts work while the grid has the focus, without opening the menu.
+        for (QAction* action : popup->actions())
+            action->setShortcutContext(Qt::WidgetShortcut);
+        sheet.grid().addActions(popup->actions());
+    }
     if (cuiDispatch* sink = sheet.dispatch())
         sink->popupMenuChanged();
 }

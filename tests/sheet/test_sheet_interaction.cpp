@@ -98,6 +98,29 @@ TEST_F(SheetInteraction, CursorKeysStopOnSelectableCellsAndReportTheEdges) {
     EXPECT_EQ(row(), 15);
 }
 
+// The popup menu's shortcuts act on the current cell without the menu being open.
+TEST_F(SheetInteraction, PopupShortcutsWorkFromTheGrid) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int link;
+    };
+    const Case cases[] = {{Qt::Key_C, Qt::ControlModifier, cmcCellNames::CL_PMenu_Copy},
+                          {Qt::Key_V, Qt::ControlModifier, cmcCellNames::CL_PMenu_Paste},
+                          {Qt::Key_Up, Qt::ControlModifier, cmcCellNames::CL_PMenu_CarryUp},
+                          {Qt::Key_Down, Qt::ControlModifier, cmcCellNames::CL_PMenu_CarryDown},
+                          {Qt::Key_Delete, Qt::NoModifier, cmcCellNames::CL_PMenu_Delete},
+                          {Qt::Key_Insert, Qt::NoModifier, cmcCellNames::CL_PMenu_Insert}};
+    for (const Case& c : cases) {
+        handler.acted.clear();
+        QTest::keyClick(&sheet->grid(), c.key, c.modifiers);
+        ASSERT_EQ(handler.acted.size(), 1u) << c.link;
+        EXPECT_EQ(handler.acted[0].key, datCellReq::KeyCommand);
+        EXPECT_EQ(handler.acted[0].commandLink, c.link);
+        EXPECT_EQ(row(), 5);
+    }
+}
+
 TEST_F(SheetInteraction, TypingOpensTheEditorAndEnterCommitsTheText) {
     handler.result = cmcCellHandler::OpenEditor;
     handler.editorText = "14";
