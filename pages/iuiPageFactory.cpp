@@ -5,13 +5,14 @@
 #include "cmcPageCall.h"
 #include "cmcPageContent.h"
 #include "cuiSheet.h"
+#include "iuiSh_ColCutBank.h"
 #include "iuiSh_ColCut_A.h"
 #include "iuiSh_Common.h"
 
 namespace {
 
 bool listPage(const QByteArray& type) {
-    return type == "St_ColCut" || type == "St_PLink" || type == "St_CCBank";
+    return type == "St_ColCut" || type == "St_PLink";
 }
 
 // Without a program-wide handler (tests of single pages) links outside a family show nothing.
@@ -38,6 +39,8 @@ std::unique_ptr<cuiSheet> iuiPageFactory::create(const cmcPageCall& call, QWidge
             page->setValueProvider(std::make_unique<cmcMemFields>(*data, fallback()));
         return page;
     }
+    if (data && call.pageType == "St_CCBank")
+        return std::make_unique<iuiSh_ColCutBank>(owner, dispatch, table, call, *data);
     if (data && call.pageType == "St_Common")
         return std::make_unique<iuiSh_Common>(owner, dispatch, table, call, *data, fallback());
     auto page = std::make_unique<cuiSheet>(owner, dispatch, 0, 0, table, call.sheetKey);

@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Question { TitleText = 43, PageIndex = 44, ListPageIndex = 46 };
+enum Question { TitleText = 43, PageIndex = 44 };
 
 constexpr int CancellerDestination = 0;
 
@@ -67,7 +67,7 @@ void iuiSh_ColCut_A::notification(cmcEvent& event) {
     if (event.number == TitleText) {
         const QByteArray title = sheetName();
         data.events().AnswerData(title.constData(), int32_t(title.size()));
-    } else if (event.number == PageIndex || event.number == ListPageIndex) {
+    } else if (event.number == PageIndex || event.number == indexQuestion()) {
         data.events().Answer(index);
     }
 }

@@ -25,6 +25,8 @@ protected:
     void styleKey(QByteArrayView group) override;
     bool hiddenCell(const cmcCellObj& cell) const override;
     void notification(cmcEvent& event) override;
+    // The page-index question of its own that the page answers besides the common one.
+    virtual int indexQuestion() const { return 46; }
 
     cmcPageData& data;
 

@@ -211,6 +211,10 @@ void cuiSheet::styleKey(QByteArrayView group) {
     }
 }
 
+void cuiSheet::setTitleText(const QByteArray& text) {
+    titleLabel->setText(table.display(text));
+}
+
 void cuiSheet::buildTitle() {
     if (sheetStyle.title.isEmpty()) {
         titleBar->hide();

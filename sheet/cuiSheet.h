@@ -149,6 +149,8 @@ protected:
     // Program-wide events; pages add the questions they answer.
     virtual void notification(cmcEvent& event);
     void setTitle(const QByteArray& title) { sheetStyle.title = title; }
+    // What the title bar shows now, which may say more than the title.
+    void setTitleText(const QByteArray& text);
     virtual void loadColumnWidths();
     virtual void saveColumnWidths();
 

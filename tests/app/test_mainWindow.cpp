@@ -16,6 +16,7 @@
 #include "indLinkHandler.h"
 #include "indMain.h"
 #include "indWindowClone.h"
+#include "iuiSh_ColCutBank.h"
 
 #include <QLockFile>
 #include <QPointer>
@@ -253,6 +254,23 @@ TEST_F(MainWindow, ABankNameEditRenamesItsTreeNode) {
     QApplication::processEvents();
     ASSERT_TRUE(window->tree().findByArgument("[St_CCBank]GI_Sheet_BankCH,13"));
     EXPECT_EQ(window->tree().currentItem()->text(0), "A: SKY   ");
+}
+
+// A bank page is titled with its bank and counts the free channels as they change.
+TEST_F(MainWindow, BankPageTitleFollowsTheFreeChannels) {
+    window->openPage("[St_CCBank]GI_Sheet_BankCH,29");
+    auto* page = dynamic_cast<iuiSh_ColCutBank*>(window->page());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->bankNumber(), 16);
+    EXPECT_EQ(page->titleText(), " Q:             (Remain 1298 CH)");
+    EXPECT_EQ(events.Ask(45).first, 29);
+    EXPECT_EQ(events.Ask(44).first, 29);
+    EXPECT_EQ(events.Ask(46).first, 0);
+    datCh channel(&window->document());
+    channel.load(datCh::KindMemory, 0);
+    channel.setInUse(false);
+    channel.store(datCh::KindMemory, 0);
+    EXPECT_EQ(page->titleText(), " Q:             (Remain 1299 CH)");
 }
 
 // A preset fills the memory group on view and the page shows it.
