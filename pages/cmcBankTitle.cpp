@@ -1,5 +1,6 @@
 #include "cmcBankTitle.h"
 
+#include "MemoryMap.h"
 #include "cmcBankCaption.h"
 #include "cmcGTex.h"
 #include "datCh.h"
@@ -10,7 +11,10 @@ constexpr int GapToCount = 6;
 
 } // namespace
 
+// A page without a bank has no caption, and keeps the title of its definition.
 QByteArray cmcBankTitle::title(const cmcEeprom& image, cmcGTex& table, int bank) {
+    if (bank < 0 || bank >= mm::Banks)
+        return {};
     return ' ' + cmcBankCaption::text(image, table, bank);
 }
 

@@ -9,6 +9,7 @@ class cmcGTex;
 // the count of memory channels still free behind it.
 class cmcBankTitle {
 public:
+    // Empty for a number that is no bank.
     static QByteArray title(const cmcEeprom& image, cmcGTex& table, int bank);
     static QByteArray label(const cmcEeprom& image, cmcGTex& table, int bank, int freeChannels);
     // Memory channels not in use.

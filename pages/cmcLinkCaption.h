@@ -10,5 +10,6 @@ class cmcLinkCaption {
 public:
     static constexpr int FirstPageIndex = 36;
 
+    // Empty for a number that is no link.
     static QByteArray text(const cmcEeprom& image, int link);
 };

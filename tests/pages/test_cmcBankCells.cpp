@@ -41,6 +41,7 @@ TEST_F(BankPage, BankSixteenIsQOnPageTwentyNine) {
     EXPECT_EQ(cmcBankCells::bankOf(35), datCh::NoBank);
     EXPECT_EQ(cmcBankTitle::title(data->image(), data->table(), 16), " Q:       ");
     EXPECT_EQ(cmcBankTitle::title(data->image(), data->table(), 18), " T:       ");
+    EXPECT_EQ(cmcBankTitle::title(data->image(), data->table(), datCh::NoBank), "");
 
     open(29);
     putChannel(40, [](datCh& c) {

@@ -151,6 +151,7 @@ TEST_F(LinkNamePage, RenamingLinkFourStoresAChannelNameAndNamesTheLink) {
     EXPECT_EQ(answer.editorText, "AIR 1");
     // The other links keep their names.
     EXPECT_EQ(cmcLinkCaption::text(data->image(), 5), "5:       ");
+    EXPECT_EQ(cmcLinkCaption::text(data->image(), 10), "");
 }
 
 TEST_F(LinkNamePage, AnIndexOutsideTheLinksShowsAndChangesNothing) {
