@@ -9,7 +9,6 @@ class cmcPageData;
 class cmcLinkEntry {
 public:
     static bool valid(int record);
-    static bool addRow(int record) { return record % datCh::ScanLinkRows == 0; }
     // The entry of a row, loaded afresh; without a member edge past the last member.
     static datCh load(cmcPageData& data, int record);
     static bool member(const datCh& entry) { return entry.memberEdge != datCh::NoEdge; }
