@@ -1,6 +1,7 @@
 #include "cmcMemFields.h"
 
 #include "MemoryMap.h"
+#include "cmcCellKey.h"
 #include "cmcCellNames.h"
 #include "cmcEvMan.h"
 #include "cmcMemFieldTable.h"
@@ -16,41 +17,14 @@
 namespace {
 
 using N = cmcCellNames;
+using K = cmcCellKey;
 
 enum Notification { RedrawPage = 13, RedrawRecord = 16, PageShown = 41, ChannelsChanged = 42 };
-constexpr int Backspace = 8;
-constexpr int Space = 32;
-// Codes up to this one are typed characters.
-constexpr int LastCharacter = 127;
-
-bool printable(int key) {
-    return key >= Space && key < LastCharacter;
-}
-
-bool isEnter(int key) {
-    return key == datCellReq::KeyEnter || key == datCellReq::KeyMouse;
-}
-
-// Character codes and the click on the current cell; function keys and commands are not.
-bool fieldKey(int key) {
-    return key > 0 && key <= datCellReq::KeyMouse;
-}
-
-QByteArray typed(int key) {
-    return printable(key) ? QByteArray(1, static_cast<char>(key)) : QByteArray();
-}
 
 QByteArray withoutTrailingBlanks(QByteArray text) {
     while (text.endsWith(' '))
         text.chop(1);
     return text;
-}
-
-int openEditor(datCellReq& request, const QByteArray& text, int start, int length) {
-    request.editorText = text;
-    request.selectionStart = start;
-    request.selectionLength = length;
-    return cmcCellHandler::OpenEditor;
 }
 
 quint32 greyText() {
@@ -63,43 +37,76 @@ quint32 greyText() {
 cmcMemFields::cmcMemFields(cmcPageData& data, cmcCellHandler& fallback)
     : data(data), fallback(fallback), lists(data.table()) {}
 
-const datMemField* cmcMemFields::fieldOf(const cmcCellObj& cell) const {
-    if (cell.category() != N::CT_Conv || cell.index() < 0 || cell.index() >= mm::MemoryChannels)
-        return nullptr;
-    return cmcMemFieldTable::find(cell.link());
+int cmcMemFields::category() const {
+    return N::CT_Conv;
 }
 
-datCh cmcMemFields::channel(int number) {
-    datCh record(&data.image());
-    record.load(datCh::KindMemory, number);
-    return record;
+int cmcMemFields::rowCount() const {
+    return mm::MemoryChannels;
+}
+
+const datMemField* cmcMemFields::field(int link) const {
+    return cmcMemFieldTable::find(link);
+}
+
+datCh cmcMemFields::record(int row) {
+    datCh channel(&data.image());
+    channel.load(datCh::KindMemory, row);
+    return channel;
+}
+
+bool cmcMemFields::editable(int) const {
+    return true;
+}
+
+bool cmcMemFields::shown(const datCh& record) const {
+    return cmcMemFieldTable::shown(record);
+}
+
+bool cmcMemFields::creates(int link) const {
+    return link == N::CL_Mch_Freq;
+}
+
+int cmcMemFields::entryLink() const {
+    return N::CL_Mch_Freq;
+}
+
+// A memory channel row is its own channel.
+bool cmcMemFields::place(datCh&) {
+    return true;
+}
+
+const datMemField* cmcMemFields::fieldOf(const cmcCellObj& cell) const {
+    if (cell.category() != category() || cell.index() < 0 || cell.index() >= rowCount())
+        return nullptr;
+    return field(cell.link());
 }
 
 QByteArray cmcMemFields::shownText(datCellReq& request) {
-    const datMemField* field = fieldOf(*request.cell);
-    if (!field)
+    const datMemField* found = fieldOf(*request.cell);
+    if (!found)
         return fallback.shownText(request);
-    const datCh record = channel(request.cell->index());
-    mark(request, *field, record);
-    if (!cmcMemFieldTable::shown(record))
+    const datCh row = record(request.cell->index());
+    mark(request, *found, row);
+    if (!shown(row))
         return {};
-    if (field->grey && field->grey(record))
+    if (found->grey && found->grey(row))
         request.textColour = greyText();
-    return shownOf(*field, record);
+    return shownOf(*found, row);
 }
 
-QByteArray cmcMemFields::shownOf(const datMemField& field, const datCh& record) {
-    if (!field.isList())
-        return field.text(record);
-    // The fuller list names every code the channel may hold, whatever the destination offers.
-    const char* list = field.automaticList ? field.automaticList : field.list;
-    return lists.valueText(list, N::Flex0, record.*field.code);
+QByteArray cmcMemFields::shownOf(const datMemField& shownField, const datCh& row) {
+    if (!shownField.isList())
+        return shownField.text(row);
+    // The fuller list names every code the record may hold, whatever the destination offers.
+    const char* list = shownField.automaticList ? shownField.automaticList : shownField.list;
+    return lists.valueText(list, N::Flex0, row.*shownField.code);
 }
 
-void cmcMemFields::mark(datCellReq& request, const datMemField& field, const datCh& record) {
-    if (!field.marks || !record.inUse())
+void cmcMemFields::mark(datCellReq& request, const datMemField& marked, const datCh& row) {
+    if (!marked.marks || !row.inUse())
         return;
-    const int bits = field.marks(record, cmcRecordRules(data.bandPlan()), data.image());
+    const int bits = marked.marks(row, cmcRecordRules(data.bandPlan()), data.image());
     request.warningMark = request.warningMark || (bits & cmcRecordRules::Warning);
     request.errorMark = request.errorMark || (bits & cmcRecordRules::Error);
 }
@@ -107,110 +114,119 @@ void cmcMemFields::mark(datCellReq& request, const datMemField& field, const dat
 int cmcMemFields::act(datCellReq& request) {
     if (request.mode == datCellReq::ListChoice)
         return listChoice(request);
-    const datMemField* field = fieldOf(*request.cell);
-    if (!field || (!request.hasInput && !fieldKey(request.key)))
+    const datMemField* found = fieldOf(*request.cell);
+    if (!found || !K::forCell(request))
         return fallback.act(request);
-    datCh record = channel(request.cell->index());
-    const bool creating = field->link == N::CL_Mch_Freq && request.hasInput;
-    if (!cmcMemFieldTable::shown(record) && !creating)
-        return actOnEmpty(request, *field);
+    const int row = request.cell->index();
+    if (!editable(row))
+        return Nothing;
+    datCh current = record(row);
+    const bool creating = creates(found->link) && request.hasInput;
+    if (!shown(current) && !creating)
+        return actOnEmpty(request, *found);
     if (request.hasInput)
-        return commit(*field, record, request.input);
-    return field->isList() ? actOnList(request, *field, record)
-                           : actOnEntry(request, *field, record);
+        return commit(*found, current, request.input, row);
+    return found->isList() ? actOnList(request, *found, current, row)
+                           : actOnEntry(request, *found, current);
 }
 
 void cmcMemFields::refresh(cmcCellObj& cell) {
     fallback.refresh(cell);
 }
 
-// An empty channel can only be given a frequency: every cell of its row opens the frequency
+// An empty row can only be given a frequency: every cell of its row opens the frequency
 // editor, with the character that was typed.
-int cmcMemFields::actOnEmpty(datCellReq& request, const datMemField& field) {
+int cmcMemFields::actOnEmpty(datCellReq& request, const datMemField& emptyField) {
     const bool character = request.key != datCellReq::KeyMouse && !request.hasInput;
-    if (character && request.key > LastCharacter)
+    if (character && request.key > K::LastCharacter)
         return Nothing;
-    if (field.link != N::CL_Mch_Freq) {
+    if (!creates(emptyField.link)) {
         request.moveRequested = true;
-        request.moveLink = N::CL_Mch_Freq;
+        request.moveLink = entryLink();
         request.moveIndex = request.cell->index();
     }
-    const QByteArray text = request.hasInput ? QByteArray() : typed(request.key);
-    return openEditor(request, text, int(text.size()), 0);
+    const QByteArray text = request.hasInput ? QByteArray() : K::typed(request.key);
+    return K::openEditor(request, text, int(text.size()), 0);
 }
 
-int cmcMemFields::actOnEntry(datCellReq& request, const datMemField& field, datCh& record) {
-    const QByteArray text = field.text(record);
+int cmcMemFields::actOnEntry(datCellReq& request, const datMemField& entry, const datCh& row) {
+    const QByteArray text = entry.text(row);
     // A blank cell (a position outside any bank) has nothing to edit.
     if (text.isEmpty())
         return Nothing;
-    if (isEnter(request.key)) {
-        const QByteArray shown = withoutTrailingBlanks(text);
-        return openEditor(request, shown, 0, int(shown.size()));
+    if (K::isEnter(request.key)) {
+        const QByteArray shownText = withoutTrailingBlanks(text);
+        return K::openEditor(request, shownText, 0, int(shownText.size()));
     }
-    if (printable(request.key))
-        return openEditor(request, typed(request.key), 1, 0);
+    if (K::printable(request.key))
+        return K::openEditor(request, K::typed(request.key), 1, 0);
     return Nothing;
 }
 
-int cmcMemFields::actOnList(datCellReq& request, const datMemField& field, datCh& record) {
-    const QByteArray list = offeredList(field);
-    if (isEnter(request.key)) {
+int cmcMemFields::actOnList(datCellReq& request, const datMemField& listField, datCh& current,
+                            int row) {
+    const QByteArray list = offeredList(listField);
+    if (K::isEnter(request.key)) {
         request.listSheet = list;
-        request.listChoice = record.*field.code;
+        request.listChoice = current.*listField.code;
         return Nothing;
     }
-    if (request.key != Space && request.key != Backspace)
+    if (request.key != K::Blank && request.key != K::Backspace)
         return Nothing;
-    const int step = request.key == Space ? 1 : -1;
-    const std::optional<int> next = lists.nextChoice(list, N::Flex0, record.*field.code, step);
-    return next ? choose(field, record, *next) : Nothing;
+    const int step = request.key == K::Blank ? 1 : -1;
+    const std::optional<int> next = lists.nextChoice(list, N::Flex0, current.*listField.code, step);
+    return next ? choose(listField, current, *next, row) : Nothing;
 }
 
 int cmcMemFields::listChoice(datCellReq& request) {
     const bool owned = request.owner && request.owner->cell;
-    const datMemField* field = owned ? fieldOf(*request.owner->cell) : nullptr;
-    if (!field || !field->isList())
+    const datMemField* found = owned ? fieldOf(*request.owner->cell) : nullptr;
+    if (!found || !found->isList())
         return fallback.act(request);
-    datCh record = channel(request.owner->cell->index());
+    const int row = request.owner->cell->index();
+    if (!editable(row))
+        return Nothing;
+    datCh current = record(row);
     const int choice = request.cell->index();
-    if (request.cell->link() != N::Flex0 || !cmcMemFieldTable::shown(record) ||
-        !offers(offeredList(*field), choice))
+    if (request.cell->link() != N::Flex0 || !shown(current) || !offers(offeredList(*found), choice))
         return Nothing;
-    return choose(*field, record, choice);
+    return choose(*found, current, choice, row);
 }
 
-int cmcMemFields::choose(const datMemField& field, datCh& record, int choice) {
-    const int previous = record.*field.code;
-    record.*field.code = choice;
-    if (field.chosen)
-        field.chosen(record, previous, data.image());
-    return stored(field, record);
+int cmcMemFields::choose(const datMemField& listField, datCh& current, int choice, int row) {
+    const int previous = current.*listField.code;
+    current.*listField.code = choice;
+    if (listField.chosen)
+        listField.chosen(current, previous, data.image());
+    return stored(listField, current, row);
 }
 
-int cmcMemFields::commit(const datMemField& field, datCh& record, const QByteArray& input) {
-    if (!field.edit || !field.edit(record, input, data.bandPlan(), data.templateImage()))
+int cmcMemFields::commit(const datMemField& entry, datCh& current, const QByteArray& input,
+                         int row) {
+    if (!entry.edit || !entry.edit(current, input, data.bandPlan(), data.templateImage()))
         return Nothing;
-    return stored(field, record);
+    if (!place(current))
+        return Nothing;
+    return stored(entry, current, row);
 }
 
-int cmcMemFields::stored(const datMemField& field, datCh& record) {
-    record.storeAndReload();
+int cmcMemFields::stored(const datMemField& changed, datCh& current, int row) {
+    current.storeAndReload();
     cmcEvMan& events = data.events();
-    if (field.notices & datMemField::ChannelsChanged)
+    if (changed.notices & datMemField::ChannelsChanged)
         events.Send(ChannelsChanged);
-    if (field.notices & datMemField::PageRedrawn)
+    if (changed.notices & datMemField::PageRedrawn)
         events.Send(RedrawPage);
     else
-        events.Send(RedrawRecord, record.number);
-    if (field.notices & datMemField::PageShown)
+        events.Send(RedrawRecord, row);
+    if (changed.notices & datMemField::PageShown)
         events.Send(PageShown);
     return Repaint;
 }
 
-QByteArray cmcMemFields::offeredList(const datMemField& field) const {
-    const bool automatic = field.automaticList && data.bandPlan().automaticLists();
-    return automatic ? field.automaticList : field.list;
+QByteArray cmcMemFields::offeredList(const datMemField& listField) const {
+    const bool automatic = listField.automaticList && data.bandPlan().automaticLists();
+    return automatic ? listField.automaticList : listField.list;
 }
 
 bool cmcMemFields::offers(const QByteArray& list, int choice) {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cmcLinkTable.h"
+
+class cmcPageData;
+
+// The links of a program scan link page (page index 36 + link): the row titles, the member
+// edge numbers and what the rows show of their member edges.
+class cmcScanLinkCells : public cmcLinkTable {
+public:
+    cmcScanLinkCells(cmcPageData& data, cmcCellHandler& fallback);
+};
