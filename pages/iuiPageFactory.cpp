@@ -1,9 +1,8 @@
 #include "iuiPageFactory.h"
 
 #include "cmcBankNameCells.h"
-#include "cmcMemFields.h"
+#include "cmcListPageCells.h"
 #include "cmcPageCall.h"
-#include "cmcPageContent.h"
 #include "cuiSheet.h"
 #include "iuiSh_ColCutBank.h"
 #include "iuiSh_ColCut_A.h"
@@ -33,14 +32,16 @@ cmcCellHandler& fallback() {
 std::unique_ptr<cuiSheet> iuiPageFactory::create(const cmcPageCall& call, QWidget* owner,
                                                  cuiDispatch* dispatch, cmcGTex& table,
                                                  cmcPageData* data) {
-    if (data && listPage(call.pageType)) {
-        auto page = std::make_unique<iuiSh_ColCut_A>(owner, dispatch, table, call, *data);
-        if (call.pageIndex >= 0 && call.pageIndex <= cmcPageContent::LastMemoryPage)
-            page->setValueProvider(std::make_unique<cmcMemFields>(*data, fallback()));
+    if (data && (listPage(call.pageType) || call.pageType == "St_CCBank")) {
+        std::unique_ptr<iuiSh_ColCut_A> page;
+        if (call.pageType == "St_CCBank")
+            page = std::make_unique<iuiSh_ColCutBank>(owner, dispatch, table, call, *data);
+        else
+            page = std::make_unique<iuiSh_ColCut_A>(owner, dispatch, table, call, *data);
+        if (auto cells = cmcListPageCells::create(call.pageIndex, *data, fallback()))
+            page->setValueProvider(std::move(cells));
         return page;
     }
-    if (data && call.pageType == "St_CCBank")
-        return std::make_unique<iuiSh_ColCutBank>(owner, dispatch, table, call, *data);
     if (data && call.pageType == "St_Common")
         return std::make_unique<iuiSh_Common>(owner, dispatch, table, call, *data, fallback());
     auto page = std::make_unique<cuiSheet>(owner, dispatch, 0, 0, table, call.sheetKey);

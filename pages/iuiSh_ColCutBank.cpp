@@ -1,15 +1,11 @@
 #include "iuiSh_ColCutBank.h"
 
-#include "MemoryMap.h"
-#include "cmcBankCaption.h"
-#include "cmcEeprom.h"
+#include "cmcBankTitle.h"
 #include "cmcEvMan.h"
 #include "cmcEvent.h"
-#include "cmcGTex.h"
 #include "cmcPageCall.h"
 #include "cmcPageContent.h"
 #include "cmcPageData.h"
-#include "datCh.h"
 
 namespace {
 
@@ -29,19 +25,7 @@ iuiSh_ColCutBank::iuiSh_ColCutBank(QWidget* owner, cuiDispatch* dispatch, cmcGTe
 }
 
 QByteArray iuiSh_ColCutBank::caption() const {
-    if (bank == NoBank)
-        return {};
-    return ' ' + cmcBankCaption::text(data.image(), data.table(), bank);
-}
-
-int iuiSh_ColCutBank::freeChannels() const {
-    datCh channel(&data.image());
-    int free = 0;
-    for (int number = 0; number < mm::MemoryChannels; ++number) {
-        channel.load(datCh::KindMemory, number);
-        free += channel.inUse() ? 0 : 1;
-    }
-    return free;
+    return cmcBankTitle::title(data.image(), data.table(), bank);
 }
 
 void iuiSh_ColCutBank::Show() {
@@ -61,13 +45,13 @@ void iuiSh_ColCutBank::styleKey(QByteArrayView group) {
 }
 
 QByteArray iuiSh_ColCutBank::titleText() const {
-    return caption() + "      " +
-           cmcGTex::formatted(data.table().GetText("GI_Bank_RemainCH"), freeChannels());
+    return cmcBankTitle::label(data.image(), data.table(), bank,
+                               cmcBankTitle::freeChannels(data.image()));
 }
 
 void iuiSh_ColCutBank::refreshTitle() {
     const QByteArray now = caption();
-    const int free = freeChannels();
+    const int free = cmcBankTitle::freeChannels(data.image());
     if (now == shownCaption && free == shownFree)
         return;
     shownCaption = now;

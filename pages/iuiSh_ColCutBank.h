@@ -25,7 +25,6 @@ protected:
 
 private:
     QByteArray caption() const;
-    int freeChannels() const;
     void refreshTitle();
 
     int bank;
