@@ -88,14 +88,15 @@ void indDocument::start() {
 QString indDocument::displayName() const {
     if (!name.isEmpty())
         return name;
-    const QString untitled = QString::fromLocal8Bit(text("GI_Sys_KCF_New_File_Name"));
+    const QString untitled = cmcGTex::app().display(text("GI_Sys_KCF_New_File_Name"));
     if (settings.currentDirectory.isEmpty())
         return untitled;
     return settings.currentDirectory + '/' + untitled;
 }
 
 QByteArray indDocument::titleText() const {
-    return QFileInfo(displayName()).fileName().toLocal8Bit() + " - " + text("GI_Sys_AppTitle");
+    return cmcGTex::app().stored(QFileInfo(displayName()).fileName()) + " - " +
+           text("GI_Sys_AppTitle");
 }
 
 void indDocument::setFileName(const QString& fileName) {
@@ -127,7 +128,7 @@ cmcPrompt::Answer indDocument::confirmSave(Wording wording) {
     events.Send(FinishEdit);
     const QByteArray question =
         wording == Named ? withArgument(text("GI_Mess_Confirm_WriteFile"),
-                                        QFileInfo(displayName()).fileName().toLocal8Bit())
+                                        cmcGTex::app().stored(QFileInfo(displayName()).fileName()))
                          : text("GI_Mess_Confirm_WriteAnother");
     if (!modified)
         return cmcPrompt::AnswerNo;

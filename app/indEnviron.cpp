@@ -3,6 +3,7 @@
 #include "clsEtcData.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
@@ -41,10 +42,23 @@ template <typename Reader> bool inSection(QSettings& store, const char* name, Re
 
 } // namespace
 
+// The machine-wide file is the first one in the system configuration folders (XDG_CONFIG_DIRS,
+// /etc/xdg by default), so that it can be tried without root.
+QString indEnviron::machineSettingsFile() {
+    const QStringList folders =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation).mid(1);
+    for (const QString& folder : folders) {
+        const QString file = folder + SettingsFile;
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return MachineFile;
+}
+
 indEnviron::Places indEnviron::standardPlaces() {
     return {LockName, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + SettingsFile,
-            MachineFile};
+            machineSettingsFile()};
 }
 
 indEnviron::indEnviron(const Places& givenPlaces, const QStringList& arguments, QSize screenSize)
@@ -174,9 +188,26 @@ void indEnviron::readPorts(QSettings& store) {
 
 void indEnviron::readLanguage() {
     QSettings machine(places.machineFile, QSettings::IniFormat);
+    language = languageOf(machine.value("Language").toString(), localeName());
+}
+
+// The locale messages are shown in, by the variables' usual precedence.
+QByteArray indEnviron::localeName() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
+int indEnviron::languageOf(const QString& machineValue, const QByteArray& locale) {
     bool ok = false;
-    const int value = machine.value("Language").toString().toInt(&ok);
-    language = ok && (value == 0 || value == 1) ? value : 0;
+    const int value = machineValue.toInt(&ok);
+    if (ok && (value == 0 || value == 1))
+        return value;
+    // Without a machine-wide choice a Japanese desktop gets the Japanese edition.
+    return machineValue.isEmpty() && locale.startsWith("ja") ? 1 : 0;
 }
 
 QRect indEnviron::windowBounds(const QRect& workArea) const {

@@ -30,8 +30,11 @@ public:
         // Machine-wide settings, only ever read.
         QString machineFile;
     };
-    // The program's own places: the user's configuration and runtime folders and /etc/xdg.
+    // The program's own places: the user's configuration and runtime folders and the system
+    // configuration folder.
     static Places standardPlaces();
+    // 1 (Japanese) or 0 (English) from the machine-wide value, else from the locale's name.
+    static int languageOf(const QString& machineValue, const QByteArray& locale);
 
     // `screen` is the size the default window bounds are taken from.
     indEnviron(const Places& places, const QStringList& arguments, QSize screen);
@@ -86,6 +89,8 @@ private:
     bool readSetup(QSettings& store);
     void readPorts(QSettings& store);
     void readLanguage();
+    static QString machineSettingsFile();
+    static QByteArray localeName();
     void takeEtcData(int word);
 
     Places places;

@@ -10,6 +10,7 @@
 #include "indMain.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -38,6 +39,11 @@ int main(int argc, char** argv) {
     indEnviron settings(indEnviron::standardPlaces(), application.arguments(), workArea().size());
     if (!settings.allowedToRun())
         return 0;
+    if (settings.language == 1) {
+        cmcGTex::chooseEdition(cmcGTex::Japanese);
+        // The definitions' default face follows the language of the edition.
+        QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    }
     cmcGTex& table = cmcGTex::app();
     cmcHelpGTex::app();
     cmcEvMan events;

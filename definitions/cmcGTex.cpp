@@ -23,9 +23,27 @@ bool cmcGTex::setSource(const char* const* lines) {
     return true;
 }
 
+namespace {
+
+cmcGTex::Edition chosenEdition = cmcGTex::English;
+bool editionFixed = false;
+
+} // namespace
+
+bool cmcGTex::chooseEdition(Edition value) {
+    if (editionFixed)
+        return value == chosenEdition;
+    chosenEdition = value;
+    return true;
+}
+
 cmcGTex& cmcGTex::app() {
     static cmcGTex reader;
-    static const bool ready = reader.setSource(gtexEnglishLines);
+    static const bool ready = [] {
+        editionFixed = true;
+        reader.setEdition(chosenEdition);
+        return reader.setSource(chosenEdition == Japanese ? gtexJapaneseLines : gtexEnglishLines);
+    }();
     (void)ready;
     return reader;
 }

@@ -38,6 +38,8 @@ public:
     // These two are the only places where they become Qt text and back.
     enum Edition { English, Japanese };
     void setEdition(Edition value) { editionInUse = value; }
+    // The list the process-wide reader takes for the whole run; only before its first use.
+    static bool chooseEdition(Edition value);
     Edition edition() const { return editionInUse; }
     QString display(QByteArrayView text) const;
     QByteArray stored(const QString& text) const;

@@ -101,13 +101,29 @@ QFont cuiLook::build(const cmcFont& spec, double scale) {
     return result;
 }
 
+// The Japanese interface face stands for a desktop font with Japanese glyphs, a Gothic (sans)
+// one where there is a choice, so that widths and heights are measured in the font drawn.
+QString cuiLook::japaneseFamily() {
+    static const QString chosen = [] {
+        const QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
+        for (const QString& family : families) {
+            if (family.contains("Gothic") || family.contains("Sans"))
+                return family;
+        }
+        return families.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                                  : families.first();
+    }();
+    return chosen;
+}
+
 QString cuiLook::family(const cmcFont& spec) {
     if (spec.face == "Courier New")
         return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
     if (spec.face == "Arial")
         return QStringLiteral("Sans Serif");
-    if (spec.face == cmcFont::DefaultFace || spec.face.isEmpty() ||
-        spec.face == cmcFont::defaultFace())
+    if (spec.face != cmcFont::DefaultFace && spec.face == cmcFont::defaultFace())
+        return japaneseFamily();
+    if (spec.face == cmcFont::DefaultFace || spec.face.isEmpty())
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     return cmcGTex::app().display(spec.face);
 }

@@ -42,4 +42,5 @@ public:
 private:
     static QFont build(const cmcFont& font, double scale);
     static QString family(const cmcFont& font);
+    static QString japaneseFamily();
 };

@@ -235,3 +235,43 @@ TEST_F(indEnvironTest, LockLeftByACrashedInstanceDoesNotBlock) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(indEnvironLanguage, MachineValueFirstThenAJapaneseLocale) {
+    struct Case {
+        const char* machine;
+        const char* locale;
+        int language;
+    };
+    const Case cases[] = {{"", "ja_JP.UTF-8", 1},
+                          {"0", "ja_JP.UTF-8", 0},
+                          {"1", "C", 1},
+                          {"", "en_US.UTF-8", 0},
+                          {"", "", 0},
+                          {"7", "ja", 0},
+                          {"x", "ja_JP", 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(indEnviron::languageOf(c.machine, c.locale), c.language)
+            << c.machine << " " << c.locale;
+}
+
+// The machine-wide file is found in the system configuration folders, so it can be tried
+// without root.
+TEST(indEnvironLanguage, MachineFileComesFromTheSystemConfigurationFolders) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath("xdg/Vemo");
+    const QString file = folder.filePath("xdg/Vemo/Mavik.conf");
+    QSettings(file, QSettings::IniFormat).setValue("Language", 1);
+    const QByteArray before = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", (folder.filePath("none") + ":" + folder.filePath("xdg")).toUtf8());
+    const indEnviron::Places places = indEnviron::standardPlaces();
+    qputenv("XDG_CONFIG_DIRS", before);
+    EXPECT_EQ(places.machineFile, file);
+    indEnviron::Places mine{"language test lock", folder.path() + "/run",
+                            folder.path() + "/user.conf", places.machineFile};
+    indEnviron settings(mine, {"mavik"}, QSize(1280, 800));
+    EXPECT_EQ(settings.language, 1);
+}
+
+} // namespace
