@@ -79,6 +79,11 @@ void OpenMemoryPage12(benchmark::State& state) {
 }
 BENCHMARK(OpenMemoryPage12)->Unit(benchmark::kMillisecond);
 
+void OpenMemoryPage0(benchmark::State& state) {
+    OpenPage(state, "[St_ColCut]GI_Sheet_MemoryCH,0,0");
+}
+BENCHMARK(OpenMemoryPage0)->Unit(benchmark::kMillisecond);
+
 void OpenCommonSettings(benchmark::State& state) {
     OpenPage(state, "[St_Common]GI_Sheet_Common");
 }
@@ -114,8 +119,11 @@ BENCHMARK(TypeFrequency)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
+// MAVIK_EDITION=ja measures the Japanese list.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qgetenv("MAVIK_EDITION") == "ja")
+        cmcGTex::chooseEdition(cmcGTex::Japanese);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
