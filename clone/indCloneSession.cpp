@@ -4,6 +4,7 @@
 #include "cmcGTex.h"
 #include "cmcPrompt.h"
 #include "cmcWriteGate.h"
+#include "indDestination.h"
 #include "indDocument.h"
 #include "indEnviron.h"
 
