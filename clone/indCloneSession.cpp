@@ -3,7 +3,8 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcPrompt.h"
-#include "cmcRecordRules.h"
+#include "cmcWriteGate.h"
+#include "indDestination.h"
 #include "indDocument.h"
 #include "indEnviron.h"
 
@@ -217,20 +218,17 @@ void indCloneSession::writeInformationDone(const dst_CDrv_Result& result) {
         return;
     send(ApplyCloneInformation, 0, 0);
     doc.documentReplaced();
-    int errors = 0;
-    int warnings = 0;
-    runSettingChecks(errors, warnings);
-    if (errors > 0) {
-        show("GI_Mess_DataError", cmcPrompt::Ok, cmcPrompt::Stop);
+    switch (cmcWriteGate::judge(runSettingChecks(), cmcPrompt::app(), cmcGTex::app(), !confirmed)) {
+    case cmcWriteGate::Refused:
         end(Outcome::SettingErrors);
         return;
+    case cmcWriteGate::Cancelled:
+        end(Outcome::Declined);
+        return;
+    case cmcWriteGate::Confirmed:
+        break;
     }
     if (!confirmed) {
-        if (show(warnings > 0 ? "GI_Mess_DataWarn" : "GI_Mess_Confirm_CloneWrite",
-                 cmcPrompt::OkCancel, cmcPrompt::Exclamation) != cmcPrompt::AnswerOk) {
-            end(Outcome::Declined);
-            return;
-        }
         confirmed = true;
         startQuery();
         return;
@@ -275,8 +273,6 @@ void indCloneSession::informationDone(const dst_CDrv_Result& result) {
     end(Outcome::Succeeded);
 }
 
-void indCloneSession::runSettingChecks(int& errors, int& warnings) {
-    const cmcRecordRules::Counts counts = cmcRecordRules(doc.bandPlan()).run(doc.document());
-    errors = counts.errorLines;
-    warnings = counts.warningLines;
+cmcSettingChecks::Result indCloneSession::runSettingChecks() {
+    return cmcSettingChecks(cmcGTex::app()).run(doc.document(), doc.bandPlan());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcSettingChecks.h"
 #include "indCloneMan.h"
 
 #include <QByteArray>
@@ -52,8 +53,8 @@ protected:
     virtual bool mainWindowVisible() const { return true; }
     virtual void finishEdit() {}
     virtual void showCloneInformation() {}
-    // Errors and warnings of the setting checks on the document.
-    virtual void runSettingChecks(int& errors, int& warnings);
+    // The setting checks on the document, which gate the write.
+    virtual cmcSettingChecks::Result runSettingChecks();
 
 private:
     enum class Command { None, Read, Write, Information };

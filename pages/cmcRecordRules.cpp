@@ -108,18 +108,3 @@ int cmcRecordRules::autoWrite(const cmcEeprom& image) const {
     }
     return bits;
 }
-
-cmcRecordRules::Counts cmcRecordRules::run(const cmcEeprom& image) const {
-    Counts counts;
-    const auto count = [&counts](int bits) {
-        counts.errorLines += (bits & Error) ? 1 : 0;
-        counts.warningLines += (bits & Warning) ? 1 : 0;
-    };
-    for (int g = 0; g < MemoryGroups; ++g)
-        count(memoryGroup(image, g));
-    for (int b = 0; b < mm::Banks; ++b)
-        count(bank(image, b));
-    count(scanEdges(image));
-    count(autoWrite(image));
-    return counts;
-}

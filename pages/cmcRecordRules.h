@@ -34,15 +34,6 @@ public:
     int scanEdges(const cmcEeprom& image) const;
     int autoWrite(const cmcEeprom& image) const;
 
-    struct Counts {
-        int errorLines = 0;
-        int warningLines = 0;
-    };
-    // Every line: 13 memory groups, 22 banks, the scan edges and the auto-write channels. A
-    // line with both counts in both.
-    Counts run(const cmcEeprom& image) const;
-
-    static constexpr int MemoryGroups = 13;
     static constexpr int GroupSize = 100;
 
 private:

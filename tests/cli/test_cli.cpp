@@ -3,6 +3,7 @@
 #include "cmcEeprom.h"
 #include "cmcKcfDocument.h"
 #include "datCh.h"
+#include "indDestination.h"
 
 #include <QFile>
 #include <QProcess>
@@ -29,6 +30,17 @@ protected:
                 process.readAllStandardError()};
     }
     QString file(const char* name) const { return dir.filePath(name); }
+    // A new file of the destination, with `change` applied to its image before it is saved.
+    template <typename Change> QString crafted(const char* name, int destination, Change change) {
+        cmcEeprom image;
+        image.loadTemplate(destination);
+        change(image);
+        cmcEeprom templateImage;
+        templateImage.loadTemplate(destination);
+        EXPECT_EQ(
+            cmcKcfDocument::save(file(name), image, indDestination(destination), templateImage), 0);
+        return file(name);
+    }
 
     QTemporaryDir dir;
 };
@@ -62,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"dumpLastBeforeFirst",
                               {"dump", "o.kcf", "--kind", "memory", "--first", "5", "--last", "4"}},
                     UsageCase{"dumpPastEnd",
-                              {"dump", "o.kcf", "--kind", "scanedge", "--last", "25"}}),
+                              {"dump", "o.kcf", "--kind", "scanedge", "--last", "25"}},
+                    UsageCase{"checkNoFile", {"check"}},
+                    UsageCase{"checkTwoFiles", {"check", "o.kcf", "p.kcf"}},
+                    UsageCase{"checkOption", {"check", "--page", "1", "o.kcf"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Cli, NewSavesTheDefaultImageAsSaveWould) {
@@ -135,6 +150,77 @@ TEST_F(Cli, FileErrorsExitWith20PlusTheCodeAndPrintTheMessage) {
     EXPECT_EQ(wrongModel.err, "File error.\n\nIllegal data.\n");
     EXPECT_FALSE(QFile::exists(file("c.kcf")));
     EXPECT_EQ(run({"new", "--destination", "0", "no/such/dir/n.kcf"}).status, 21);
+}
+
+void putChannel(cmcEeprom& image, int n, uint32_t frequency, int bank = datCh::NoBank,
+                int position = 0) {
+    datCh channel(&image);
+    channel.reset();
+    channel.frequency = frequency;
+    channel.bankGroup = bank;
+    channel.bankPosition = position;
+    channel.store(datCh::KindMemory, n);
+}
+
+struct CheckCase {
+    const char* name;
+    int destination;
+    void (*change)(cmcEeprom& image);
+    int status;
+    const char* out;
+};
+
+class CliCheck : public Cli, public testing::WithParamInterface<CheckCase> {};
+
+TEST_P(CliCheck, PrintsOneLinePerFindingInTreeOrder) {
+    const CheckCase& c = GetParam();
+    const CliRun result = run({"check", crafted("in.kcf", c.destination, c.change)});
+    EXPECT_EQ(result.status, c.status) << result.err.constData();
+    EXPECT_EQ(result.out, c.out);
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.constData();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CliCheck,
+    testing::Values(CheckCase{"clean", 6, [](cmcEeprom&) {}, 0, ""},
+                    // 200 MHz lies in a listed range of destination 1, whose expansion is off.
+                    CheckCase{"warningOnly", 1,
+                              [](cmcEeprom& image) { putChannel(image, 105, 200000000); }, 19,
+                              "warning\tmemory:1\t105\tW\n"},
+                    CheckCase{"errorInABank", 6,
+                              [](cmcEeprom& image) { putChannel(image, 250, 1310000000, 1, 7); },
+                              18,
+                              "warning\tmemory:2\t250\tW\nerror\tmemory:2\t250\tE1\n"
+                              "error\tmemory:2\t250\tE2\nwarning\tbank:B\t7\tW\n"
+                              "error\tbank:B\t7\tE1\nerror\tbank:B\t7\tE2\n"},
+                    CheckCase{"twoChannelsOnOnePosition", 6,
+                              [](cmcEeprom& image) {
+                                  putChannel(image, 10, 146000000, 21, 99);
+                                  putChannel(image, 1299, 147000000, 21, 99);
+                              },
+                              18, "error\tmemory:0\t10\tE4\nerror\tmemory:12\t1299\tE4\n"},
+                    CheckCase{"autoWriteSlot", 16,
+                              [](cmcEeprom& image) {
+                                  datCh slot(&image);
+                                  slot.reset();
+                                  slot.frequency = 1310000000;
+                                  slot.store(datCh::KindAutoWrite, 199);
+                              },
+                              18, "error\tautowrite\t199\tE1\nerror\tautowrite\t199\tE2\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Cli, CheckOfAMissingFileIsAFileError) {
+    EXPECT_EQ(run({"check", "none.kcf"}).status, 21);
+}
+
+TEST_F(Cli, DumpWritesNameBytesOutsidePrintableAsciiAsHex) {
+    const QString in = crafted("in.kcf", 6, [](cmcEeprom& image) {
+        const uint8_t name[] = {'A', 0x07, '"', 0xFF, '~', ' '};
+        image.writeBlock(mm::scanEdge(1) + 10, name, 6);
+    });
+    const CliRun edges = run({"dump", in, "--kind", "scanedge", "--first", "1", "--last", "1"});
+    EXPECT_EQ(edges.status, 0);
+    EXPECT_TRUE(edges.out.endsWith("\t\"A\\x07\"\\xFF~ \"\n")) << edges.out.constData();
 }
 
 } // namespace

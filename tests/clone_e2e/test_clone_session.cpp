@@ -4,6 +4,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcScriptPrompt.h"
+#include "datCh.h"
 #include "indCloneMan.h"
 #include "indCloneSession.h"
 #include "indDocument.h"
@@ -167,6 +168,40 @@ TEST_F(CloneSession, WriteAsksOnceAndReportsSuccess) {
     EXPECT_EQ(shown[0].text, cmcGTex::app().multiLineText("GI_Mess_Confirm_CloneWrite"));
     EXPECT_EQ(shown[1].text, cmcGTex::app().multiLineText("GI_Mess_CloneWrite_Succeeded"));
     EXPECT_EQ(shown[1].icon, cmcPrompt::Information);
+}
+
+void putChannel(cmcEeprom& image, int n, uint32_t frequency) {
+    datCh channel(&image);
+    channel.reset();
+    channel.frequency = frequency;
+    channel.store(datCh::KindMemory, n);
+}
+
+TEST_F(CloneSession, WriteWithOnlyWarningsAsksTheWarningQuestion) {
+    start({"--destination", "9", "--expansion", "0"});
+    // 30 MHz lies in a listed range of destination 9, received only with the expansion on.
+    putChannel(doc->document(), 5, 30000000);
+    prompt.answer(cmcPrompt::AnswerOk);
+    ASSERT_TRUE(session->write());
+    finish();
+    ASSERT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded) << session->resultCode();
+    const QList<cmcPrompt::Message> shown = prompt.messages();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].text, cmcGTex::app().multiLineText("GI_Mess_DataWarn"));
+    EXPECT_EQ(shown[0].buttons, cmcPrompt::OkCancel);
+}
+
+TEST_F(CloneSession, WriteWithSettingErrorsIsRefusedAndSendsNothing) {
+    start({"--destination", "9", "--save-written", folder.path() + "/written.kcf"});
+    putChannel(doc->document(), 5, 1310000000);
+    ASSERT_TRUE(session->write());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::SettingErrors);
+    const QList<cmcPrompt::Message> shown = prompt.messages();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].text, cmcGTex::app().multiLineText("GI_Mess_DataError"));
+    EXPECT_EQ(shown[0].icon, cmcPrompt::Stop);
+    EXPECT_FALSE(QFile::exists(folder.path() + "/written.kcf"));
 }
 
 TEST_F(CloneSession, CancelledWriteSendsNothing) {

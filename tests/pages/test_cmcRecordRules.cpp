@@ -1,6 +1,8 @@
 #include "MemoryMap.h"
 #include "cmcEeprom.h"
+#include "cmcGTex.h"
 #include "cmcRecordRules.h"
+#include "cmcSettingChecks.h"
 #include "datCh.h"
 
 #include <gtest/gtest.h>
@@ -83,8 +85,13 @@ protected:
         record.bankPosition = position;
         record.store(datCh::KindMemory, n);
     }
+    // The line counts of the setting checks, which the clone write is gated by.
+    cmcSettingChecks::Result counts() const {
+        return cmcSettingChecks(cmcGTex::app()).run(image, plan);
+    }
     cmcEeprom image;
-    cmcRecordRules rules{indDestination(6, false, true)};
+    const indDestination plan{6, false, true};
+    cmcRecordRules rules{plan};
 };
 
 TEST_F(RecordRulesImage, TwoChannelsOnOneBankPositionAreErrorsOnTheirGroupsOnly) {
@@ -94,18 +101,18 @@ TEST_F(RecordRulesImage, TwoChannelsOnOneBankPositionAreErrorsOnTheirGroupsOnly)
     EXPECT_EQ(rules.memoryGroup(image, 0), R::Error);
     EXPECT_EQ(rules.memoryGroup(image, 2), R::Error);
     EXPECT_EQ(rules.bank(image, 3), 0);
-    const R::Counts counts = rules.run(image);
-    EXPECT_EQ(counts.errorLines, 2);
-    EXPECT_EQ(counts.warningLines, 0);
+    const cmcSettingChecks::Result lines = counts();
+    EXPECT_EQ(lines.errorLines, 2);
+    EXPECT_EQ(lines.warningLines, 0);
 }
 
 TEST_F(RecordRulesImage, BankLineJudgesTheChannelsItRefersTo) {
     channel(20, 1310 * MHz, 4, 0);
     image.rebuildBankIndex();
     EXPECT_EQ(rules.bank(image, 4), R::Warning | R::Error);
-    const R::Counts counts = rules.run(image);
-    EXPECT_EQ(counts.errorLines, 2);
-    EXPECT_EQ(counts.warningLines, 2);
+    const cmcSettingChecks::Result lines = counts();
+    EXPECT_EQ(lines.errorLines, 2);
+    EXPECT_EQ(lines.warningLines, 2);
 }
 
 TEST_F(RecordRulesImage, EmptyRecordsRaiseNothing) {
@@ -115,7 +122,7 @@ TEST_F(RecordRulesImage, EmptyRecordsRaiseNothing) {
     record.setInUse(false);
     record.store();
     image.rebuildBankIndex();
-    EXPECT_EQ(rules.run(image).errorLines, 0);
+    EXPECT_EQ(counts().errorLines, 0);
 }
 
 TEST_F(RecordRulesImage, ScanEdgesAreJudgedAtBothEdges) {

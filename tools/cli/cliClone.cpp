@@ -35,14 +35,25 @@ std::optional<cliClone::Options> cliClone::parse(const QStringList& arguments, b
     return options;
 }
 
+// Its own lock, so that the command runs beside the desktop program.
+indEnviron::Places cliClone::places() {
+    indEnviron::Places places = indEnviron::standardPlaces();
+    places.lockName = QString("mavik-cli-%1").arg(getpid());
+    return places;
+}
+
+indDestination cliClone::userBandPlan(int destination) {
+    indEnviron settings(places(), QStringList(), QSize(800, 600));
+    const indDestination plan(destination, settings.optionFlagA != 0, settings.optionFlagB != 0);
+    settings.settingsMarker = 0;
+    return plan;
+}
+
 cliClone::cliClone(const Options& given, cliPrompt::Command command)
     : application(QCoreApplication::instance() ? nullptr
                                                : std::make_unique<QCoreApplication>(argc, argv)),
       options(given), prompt(command, given.yes) {
-    // Its own lock, so that the command runs beside the desktop program.
-    indEnviron::Places places = indEnviron::standardPlaces();
-    places.lockName = QString("mavik-cli-%1").arg(getpid());
-    environ = std::make_unique<indEnviron>(places, QStringList(), QSize(800, 600));
+    environ = std::make_unique<indEnviron>(places(), QStringList(), QSize(800, 600));
     cmcPrompt::install(&prompt);
     doc = std::make_unique<indDocument>(*environ, events, prompt);
     session = std::make_unique<indCloneSession>(*doc, *environ, events, man);

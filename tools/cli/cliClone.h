@@ -4,6 +4,7 @@
 #include "cmcEvMan.h"
 #include "indCloneMan.h"
 #include "indCloneSession.h"
+#include "indDestination.h"
 #include "indDocument.h"
 #include "indEnviron.h"
 
@@ -28,6 +29,10 @@ public:
     static std::optional<Options> parse(const QStringList& arguments, bool allowHighSpeed,
                                         bool allowYes, int positionalCount);
 
+    // The file's destination with the option flags of the user's settings, which a write
+    // would start from before the receiver answers.
+    static indDestination userBandPlan(int destination);
+
     cliClone(const Options& options, cliPrompt::Command command);
     ~cliClone();
     cliClone(const cliClone&) = delete;
@@ -45,6 +50,7 @@ public:
     static constexpr int Declined = 19;
 
 private:
+    static indEnviron::Places places();
     static QByteArray deviceOf(void* context, int port);
 
     std::unique_ptr<QCoreApplication> application;

@@ -27,8 +27,17 @@ const char ChannelColumns[] = "number\tused\tfrequency\toffset\tduplex\tstep\tmo
                               "skip\tbank\tposition";
 const char EdgeColumns[] = "number\tused\tlow\thigh\tstep\tmode\tatt\tname";
 
+// A byte outside printable ASCII is written as \xNN, so that every line stays plain text.
 QByteArray quotedName(const datCh& record) {
-    return '"' + QByteArray(record.name.data(), static_cast<qsizetype>(record.name.size())) + '"';
+    QByteArray quoted(1, '"');
+    for (const char c : record.name) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte >= 32 && byte <= 126)
+            quoted += c;
+        else
+            quoted += "\\x" + QByteArray::number(byte, 16).toUpper().rightJustified(2, '0');
+    }
+    return quoted + '"';
 }
 
 QByteArray row(std::initializer_list<QByteArray> fields) {

@@ -1,0 +1,58 @@
+#include "cmcRowOps.h"
+
+#include "cmcBankRowOps.h"
+#include "cmcCellNames.h"
+#include "cmcEvMan.h"
+#include "cmcGTex.h"
+#include "cmcListRowOps.h"
+#include "cmcPageData.h"
+#include "cmcPrompt.h"
+#include "datCh.h"
+#include "datClipCh.h"
+#include "datRowContext.h"
+
+namespace {
+
+// Status texts are drawn in the window text colour on the button face.
+constexpr quint32 ButtonFace = 0xFF00000F;
+
+} // namespace
+
+bool cmcRowOps::command(cmcPageData& data, int link, datRowContext& row) {
+    return command(data, link, row, datClipCh::global());
+}
+
+bool cmcRowOps::command(cmcPageData& data, int link, datRowContext& row, datClipCh& clipboard) {
+    if (!datRowContext::allowsRowOperations(row.kind))
+        return false;
+    if (row.kind == datCh::KindBank)
+        return cmcBankRowOps(data, clipboard).run(link, row);
+    return cmcListRowOps(data, clipboard).run(link, row);
+}
+
+bool cmcRowOps::confirm(const char* key) {
+    cmcGTex& table = data.table();
+    const cmcPrompt::Message question{table.GetText("GI_Sys_AppTitle"), table.multiLineText(key),
+                                      cmcPrompt::OkCancel, cmcPrompt::AnswerCancel,
+                                      cmcPrompt::Exclamation};
+    return data.prompt().message(question) == cmcPrompt::AnswerOk;
+}
+
+void cmcRowOps::stop(const char* key) {
+    cmcGTex& table = data.table();
+    data.prompt().message({table.GetText("GI_Sys_AppTitle"), table.multiLineText(key),
+                           cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop});
+}
+
+void cmcRowOps::status(const char* key) {
+    data.events().SendText(StatusText, int32_t(cmcCellNames::clWindowText), int32_t(ButtonFace),
+                           data.table().GetText(key).constData());
+}
+
+void cmcRowOps::send(int number) {
+    data.events().Send(number);
+}
+
+void cmcRowOps::post(int number, int first) {
+    data.events().Post(number, first);
+}
