@@ -15,3 +15,4 @@ int cliDump(const QStringList& arguments);
 int cliInfo(const QStringList& arguments);
 int cliRead(const QStringList& arguments);
 int cliWrite(const QStringList& arguments);
+int cliPrint(const QStringList& arguments);

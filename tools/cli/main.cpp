@@ -8,6 +8,7 @@ namespace {
 const cliCommand Commands[] = {
     {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},
     {"info", cliInfo}, {"read", cliRead},       {"write", cliWrite},
+    {"print", cliPrint},
 };
 
 } // namespace
