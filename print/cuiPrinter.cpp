@@ -202,13 +202,14 @@ void cuiPrinter::finish() {
 }
 
 bool cuiPrinter::printToPdf(const QList<QByteArray>& calls, const cmcPrintChoices& choices,
-                            const QString& path, int dpi) {
+                            const QString& path, int dpi, const QPageSize& paper) {
     if (busy())
         return false;
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setResolution(dpi);
+    pdf.setPageSize(paper);
     pdf.setFullPage(true);
     pageList = calls;
     cancelled = false;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QPageSize>
 #include <QPointer>
 #include <QTimer>
 #include <memory>
@@ -36,10 +37,11 @@ public:
     void printCurrent(const QByteArray& callText);
     // The pages of the tree that the print-all dialog's choices take.
     void printAll();
-    // Lays `calls` out into a PDF file at `dpi` without any window, as the printing pass
-    // does; false when the file cannot be written.
+    // Lays `calls` out into a PDF file of `paper` at `dpi` without any window, as the
+    // printing pass does; false when the file cannot be written.
     bool printToPdf(const QList<QByteArray>& calls, const cmcPrintChoices& choices,
-                    const QString& path, int dpi = 600);
+                    const QString& path, int dpi = 600,
+                    const QPageSize& paper = QPageSize(QPageSize::A4));
 
     // The page call text of every tree node, in tree order.
     static QList<QByteArray> treePages(cmcGTex& table);

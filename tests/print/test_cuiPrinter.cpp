@@ -109,6 +109,18 @@ TEST_F(Printing, WideSheetRepeatsFixedPartsAndKeepsGroupsWhole) {
     EXPECT_EQ(all.size(), 21);
 }
 
+TEST_F(Printing, GroupWiderThanThePaperPrintsAtASmallerFont) {
+    data.put(3, 145500000);
+    ASSERT_TRUE(printer.printToPdf({FirstMemoryPage}, {true, true}, dialogs.pdf, 600,
+                                   QPageSize(QPageSize::A7)));
+    const QList<dst_Preview>& papers = printer.printedPages();
+    ASSERT_FALSE(papers.isEmpty());
+    // The "Frequency" group alone is wider than A7 at 9 points.
+    EXPECT_GT(papers.front().fontHeight, -12);
+    for (const dst_Preview& paper : papers)
+        EXPECT_EQ(paper.columns.mid(0, 3), (QList<int>{0, 1, 2}));
+}
+
 TEST_F(Printing, GreyCellsPrintOnTheOneGrey) {
     data.put(3, 145500000);
     bool grey = false;
