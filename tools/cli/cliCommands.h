@@ -16,3 +16,4 @@ int cliInfo(const QStringList& arguments);
 int cliRead(const QStringList& arguments);
 int cliWrite(const QStringList& arguments);
 int cliCheck(const QStringList& arguments);
+int cliPrint(const QStringList& arguments);

@@ -7,7 +7,7 @@ namespace {
 
 const cliCommand Commands[] = {
     {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},   {"info", cliInfo},
-    {"read", cliRead}, {"write", cliWrite},     {"check", cliCheck},
+    {"read", cliRead}, {"write", cliWrite},     {"check", cliCheck}, {"print", cliPrint},
 };
 
 } // namespace
