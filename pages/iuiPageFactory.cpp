@@ -4,6 +4,7 @@
 #include "cmcListPageCells.h"
 #include "cmcPageCall.h"
 #include "cuiSheet.h"
+#include "iuiRowCommands.h"
 #include "iuiSh_ColCutBank.h"
 #include "iuiSh_ColCut_A.h"
 #include "iuiSh_Common.h"
@@ -39,7 +40,8 @@ std::unique_ptr<cuiSheet> iuiPageFactory::create(const cmcPageCall& call, QWidge
         else
             page = std::make_unique<iuiSh_ColCut_A>(owner, dispatch, table, call, *data);
         if (auto cells = cmcListPageCells::create(call.pageIndex, *data, fallback()))
-            page->setValueProvider(std::move(cells));
+            page->setValueProvider(
+                std::make_unique<iuiRowCommands>(*page, *data, std::move(cells)));
         return page;
     }
     if (data && call.pageType == "St_Common")

@@ -13,6 +13,7 @@ public:
                      cmcPageData& data);
 
     int bankNumber() const { return bank; }
+    int rowBank() const override { return bank == NoBank ? -1 : bank; }
     void Show() override;
     QByteArray sheetName() const override;
     // The caption with its leading blank, six blanks and the free channel count.

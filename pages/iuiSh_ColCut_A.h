@@ -18,6 +18,8 @@ public:
     int pageIndex() const { return index; }
     int firstRecord() const { return first; }
     bool printable() const override;
+    // The bank whose positions the rows are, or -1 when the rows are records.
+    virtual int rowBank() const { return -1; }
     // Whether a print-all job prints this page, with its memory and bank choices.
     virtual bool printHook(bool memoryChannels, bool bankChannels) const;
 

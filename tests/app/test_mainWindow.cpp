@@ -302,6 +302,31 @@ TEST_F(MainWindow, TvPresetFillsTheShownMemoryGroup) {
     EXPECT_FALSE(window->presetTv(17));
 }
 
+// Rows copied on one memory page paste onto another through the shortcuts.
+TEST_F(MainWindow, CtrlCAndCtrlVCarryAChannelBetweenPages) {
+    window->openPage(MemoryGroup0);
+    cuiSheet* page = window->page();
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Freq, 0, column, row));
+    page->putCursor(column, row);
+    page->grid().setFocus();
+    QTest::keyClick(&page->grid(), Qt::Key_C, Qt::ControlModifier);
+    window->openPage(MemoryGroup1);
+    page = window->page();
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Freq, 157, column, row));
+    page->putCursor(column, row);
+    page->grid().setFocus();
+    QTest::keyClick(&page->grid(), Qt::Key_V, Qt::ControlModifier);
+    datCh channel(&window->document());
+    channel.load(datCh::KindMemory, 157);
+    EXPECT_TRUE(channel.inUse());
+    EXPECT_EQ(channel.frequency, 146010000u);
+    EXPECT_EQ(page->grid().currentRow(), row);
+    datCellReq shown = page->request(column, row);
+    EXPECT_EQ(page->shownText(shown), "146.010000");
+}
+
 // The canceller settings exist only on receivers of destination 0.
 TEST_F(MainWindow, CancellerColumnsOnlyWhereTheReceiverHasThem) {
     for (const int shown : {6, 0}) {
