@@ -109,12 +109,16 @@ void cuiMain::buildPanes() {
     panes->setSizes({treeWidth, std::max(MinimumPane, width() - treeWidth)});
     connect(pageTree, &cuiTree::nodeChosen, this,
             [this](const cmcCellObj& cell) { nodeChosen(cell.argument().value_or(QByteArray())); });
+    // A collapsed node shows its children's marks, an expanded one only its own.
+    connect(pageTree, &QTreeWidget::itemExpanded, this, [this] { markTree(); });
+    connect(pageTree, &QTreeWidget::itemCollapsed, this, [this] { markTree(); });
 }
 
 void cuiMain::rebuildPageTree() {
     pageTree->build("GI_Tree_Main");
     if (QTreeWidgetItem* first = pageTree->topLevelItem(0))
         pageTree->setCurrentItem(first);
+    markTree();
 }
 
 void cuiMain::buildStatusBar() {
@@ -179,6 +183,7 @@ void cuiMain::tick() {
     }
     if (editCountdown && editCountdown->Remaining() == 0) {
         editCountdown.reset();
+        markTree();
         events.Post(ChecksRan);
     }
 }

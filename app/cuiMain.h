@@ -71,6 +71,8 @@ protected:
     virtual bool mayCloseWindow() { return true; }
     // A key, a command or an edit reached a cell.
     virtual void cellEdited() {}
+    // Runs the setting checks and marks the tree's pages with what they found.
+    virtual void markTree() {}
 
     indEnviron& settings;
     cmcEvMan& events;

@@ -16,6 +16,8 @@
 #include "cuiHtmlHelp.h"
 #include "cuiSheet.h"
 #include "cuiTree.h"
+#include "datClipCh.h"
+#include "indDestination.h"
 #include "indEnviron.h"
 #include "indLinkHandler.h"
 #include "indPageData.h"
@@ -36,7 +38,8 @@ constexpr int LastMemoryPage = 12;
 
 indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPrompt,
                  cmcGTex& definitions)
-    : cuiMain(store, eventManager, definitions), indDocument(store, eventManager, userPrompt) {
+    : cuiMain(store, eventManager, definitions), indDocument(store, eventManager, userPrompt),
+      checks(definitions) {
     cloneManager.setImageSize(int32_t(ImageSize));
     session = std::make_unique<indWindowClone>(*this, store, eventManager, cloneManager);
     links = std::make_unique<indLinkHandler>(*this);
@@ -214,4 +217,19 @@ void indMain::showCloneInformation(const QByteArray& record) {
     if (!informationWindow)
         informationWindow = new cuiCloneInfo(cuiMain::table, this);
     informationWindow->showRecord(record);
+}
+
+cmcSettingChecks::Result indMain::checkSettings() {
+    cmcSettingChecks::Result result = checks.run(document(), bandPlan());
+    tree().mark(result.warningPages, result.errorPages);
+    return result;
+}
+
+void indMain::markTree() {
+    checkSettings();
+}
+
+// Records copied from another document make no sense in this one.
+void indMain::clearClipboard() {
+    datClipCh::global().clear();
 }

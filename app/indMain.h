@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcSettingChecks.h"
 #include "cuiMain.h"
 #include "indCloneMan.h"
 #include "indDocument.h"
@@ -59,12 +60,16 @@ public:
     void showAbout();
     cuiHtmlHelp& help() { return *helpViewer; }
     TForm2& initialSetup() { return *setupForm; }
+    // The setting checks as a write runs them, with the tree marked by their result.
+    cmcSettingChecks::Result checkSettings();
     // The initial setup learnt the destination: the tree follows its band plan.
     void rebuildMainTree() { rebuildTree(); }
 
 protected:
     bool mayCloseWindow() override { return mayClose(); }
     void cellEdited() override { noteEdit(); }
+    void markTree() override;
+    void clearClipboard() override;
 
     void refreshPages() override;
     void rebuildTree() override;
@@ -83,6 +88,7 @@ private:
     std::unique_ptr<indWindowClone> session;
     std::unique_ptr<indLinkHandler> links;
     std::unique_ptr<indPageData> pageData;
+    cmcSettingChecks checks;
     cuiCloneInfo* informationWindow = nullptr;
     std::unique_ptr<TForm2> setupForm;
     std::unique_ptr<cuiHtmlHelp> helpViewer;

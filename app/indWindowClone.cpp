@@ -25,3 +25,8 @@ void indWindowClone::finishEdit() {
 void indWindowClone::showCloneInformation() {
     window.showCloneInformation(cloneInformation());
 }
+
+// A write shows on the tree what the checks found.
+cmcSettingChecks::Result indWindowClone::runSettingChecks() {
+    return window.checkSettings();
+}

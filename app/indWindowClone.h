@@ -14,6 +14,7 @@ protected:
     bool mainWindowVisible() const override;
     void finishEdit() override;
     void showCloneInformation() override;
+    cmcSettingChecks::Result runSettingChecks() override;
 
 private:
     indMain& window;

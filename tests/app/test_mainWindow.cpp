@@ -6,6 +6,7 @@
 #include "cuiCloneInfo.h"
 #include "cuiFlector.h"
 #include "cuiGrid.h"
+#include "cuiImages.h"
 #include "cuiSelectList.h"
 #include "cuiSheet.h"
 #include "cuiToolBar.h"
@@ -19,6 +20,7 @@
 #include "iuiSh_ColCutBank.h"
 
 #include <QLockFile>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QSplitter>
@@ -325,6 +327,49 @@ TEST_F(MainWindow, CtrlCAndCtrlVCarryAChannelBetweenPages) {
     EXPECT_EQ(page->grid().currentRow(), row);
     datCellReq shown = page->request(column, row);
     EXPECT_EQ(page->shownText(shown), "146.010000");
+}
+
+// A right click on a bank page opens the bank rows' menu, Bank OFF included, on that row.
+TEST_F(MainWindow, RightClickOnABankPageOpensItsRowMenu) {
+    window->openPage("[St_CCBank]GI_Sheet_BankCH,13");
+    cuiSheet* page = window->page();
+    int column = -1;
+    int row = -1;
+    ASSERT_TRUE(page->findCell(cmcCellNames::CL_Mch_Freq, 7, column, row));
+    const QPoint at = page->grid().cellRect(column, row).center();
+    QTest::mouseClick(page->grid().viewport(), Qt::RightButton, Qt::NoModifier, at);
+    QMenu* menu = nullptr;
+    for (QMenu* candidate : page->findChildren<QMenu*>())
+        if (candidate->isVisible())
+            menu = candidate;
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << action->text();
+    EXPECT_TRUE(items.contains("&Bank OFF")) << items.join('|').toStdString();
+    EXPECT_EQ(page->grid().currentRow(), row);
+    menu->close();
+}
+
+// The checks run 250 ms after the last edit and mark the page's node and its collapsed parent.
+TEST_F(MainWindow, TheTreeShowsAnErrorAfterAnEdit) {
+    ASSERT_TRUE(window->tree().findByArgument(MemoryGroup0));
+    QTreeWidgetItem* node = window->tree().currentItem();
+    EXPECT_EQ(cuiTree::markOf(node), -1);
+    datCh channel(&window->document());
+    channel.load(datCh::KindMemory, 5);
+    channel.setInUse(true);
+    channel.frequency = 1310000000; // the upper limit, which no receiver takes
+    channel.store(datCh::KindMemory, 5);
+    window->restartEditCountdown();
+    QTest::qWait(300);
+    window->tick();
+    EXPECT_EQ(cuiTree::markOf(node), cuiImages::OverlayError);
+    QTreeWidgetItem* top = node;
+    while (top->parent())
+        top = top->parent();
+    top->setExpanded(false);
+    EXPECT_EQ(cuiTree::markOf(top), cuiImages::OverlayError);
 }
 
 // The canceller settings exist only on receivers of destination 0.
