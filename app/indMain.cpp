@@ -14,6 +14,7 @@
 #include "cuiCloneProgress.h"
 #include "cuiComPortDialog.h"
 #include "cuiHtmlHelp.h"
+#include "cuiPrinter.h"
 #include "cuiSheet.h"
 #include "cuiTree.h"
 #include "datClipCh.h"
@@ -51,6 +52,8 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     cuiMain::events.AddListener(&indMain::onEvent, this);
     setupForm = std::make_unique<TForm2>(*this, eventManager, definitions);
     helpViewer = std::make_unique<cuiHtmlHelp>(definitions, store.language);
+    pagePrinter =
+        std::make_unique<cuiPrinter>(this, *pageData, definitions, store.printerFontSize);
 }
 
 indMain::~indMain() {
@@ -227,9 +230,25 @@ cmcSettingChecks::Result indMain::checkSettings() {
 
 void indMain::markTree() {
     checkSettings();
+    // What there is to print may have changed with the edits.
+    updateCommands();
 }
 
 // Records copied from another document make no sense in this one.
 void indMain::clearClipboard() {
     datClipCh::global().clear();
+}
+
+bool indMain::canPrintCurrent() const {
+    return page() && page()->printable() && !pagePrinter->busy();
+}
+
+void indMain::printCurrent() {
+    if (canPrintCurrent())
+        pagePrinter->printCurrent(pageIdentity());
+}
+
+void indMain::printAll() {
+    if (!pagePrinter->busy())
+        pagePrinter->printAll();
 }

@@ -11,6 +11,7 @@ class TForm2;
 class cmcCellObj;
 class cuiCloneInfo;
 class cuiHtmlHelp;
+class cuiPrinter;
 class indLinkHandler;
 class indPageData;
 class indWindowClone;
@@ -58,6 +59,11 @@ public:
     // Help on a cell of the open page, in a popup at the pointer.
     void showCellHelp(const cmcCellObj& cell);
     void showAbout();
+    // Print Current: the open page, when it has anything to print.
+    bool canPrintCurrent() const;
+    void printCurrent();
+    void printAll();
+    cuiPrinter& printer() { return *pagePrinter; }
     cuiHtmlHelp& help() { return *helpViewer; }
     TForm2& initialSetup() { return *setupForm; }
     // The setting checks as a write runs them, with the tree marked by their result.
@@ -92,4 +98,5 @@ private:
     cuiCloneInfo* informationWindow = nullptr;
     std::unique_ptr<TForm2> setupForm;
     std::unique_ptr<cuiHtmlHelp> helpViewer;
+    std::unique_ptr<cuiPrinter> pagePrinter;
 };

@@ -3,6 +3,7 @@
 #include "cmcCellNames.h"
 #include "cmcCellObj.h"
 #include "cmcGTex.h"
+#include "cuiPrinter.h"
 #include "indEnviron.h"
 #include "indMain.h"
 
@@ -62,8 +63,10 @@ const Command commands[] = {
     {Names::CL_Menu_File_SaveAs, [](indMain& m, const cmcCellObj&) { m.SaveAs(); }, none},
     {Names::CL_Menu_File_Import, nullptr, disabled},
     {Names::CL_Menu_File_Export, nullptr, disabled},
-    {Names::CL_Menu_File_Print_Current, nullptr, disabled},
-    {Names::CL_Menu_File_Print_All, nullptr, disabled},
+    {Names::CL_Menu_File_Print_Current, [](indMain& m, const cmcCellObj&) { m.printCurrent(); },
+     [](indMain& m, cmcCellObj& cell) { cell.setFlag(Disabled, !m.canPrintCurrent()); }},
+    {Names::CL_Menu_File_Print_All, [](indMain& m, const cmcCellObj&) { m.printAll(); },
+     [](indMain& m, cmcCellObj& cell) { cell.setFlag(Disabled, m.printer().busy()); }},
     {Names::CL_Menu_File_Recent,
      [](indMain& m, const cmcCellObj& cell) { m.OpenRecent(cell.index()); }, recentState},
     {Names::CL_Menu_File_Exit, [](indMain& m, const cmcCellObj&) { m.close(); }, none},

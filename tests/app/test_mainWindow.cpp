@@ -351,6 +351,20 @@ TEST_F(MainWindow, RightClickOnABankPageOpensItsRowMenu) {
     menu->close();
 }
 
+// Print Current needs a page with something on it.
+TEST_F(MainWindow, PrintCurrentOnlyForPagesWithContent) {
+    cmcCellObj item;
+    item.parse("{(%CL_Menu_File_Print_Current)}", nullptr, nullptr);
+    const auto disabled = [&] {
+        cmcCellHandler::app()->refresh(item);
+        return item.flag(2);
+    };
+    window->openPage(MemoryGroup0);
+    EXPECT_FALSE(disabled());
+    window->openPage("[St_ColCut]GI_Sheet_MemoryCH,2,200");
+    EXPECT_TRUE(disabled());
+}
+
 // The checks run 250 ms after the last edit and mark the page's node and its collapsed parent.
 TEST_F(MainWindow, TheTreeShowsAnErrorAfterAnEdit) {
     ASSERT_TRUE(window->tree().findByArgument(MemoryGroup0));
