@@ -5,14 +5,23 @@
 
 #include <QGuiApplication>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 
+// The print dialog's PDF writer is a printer too, and on a desktop without a printer the one
+// the user has: printing there means printing to a file.
 bool cuiPrintDialogs::printerPresent() {
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        return true;
+    QPrinter pdf(QPrinter::ScreenResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    return pdf.isValid();
 }
 
 bool cuiPrintDialogs::setUpPrinter(QPrinter& printer, QWidget* owner) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFormat(QPrinter::PdfFormat);
     QPrintDialog dialog(&printer, owner);
     return dialog.exec() == QDialog::Accepted;
 }
