@@ -2,6 +2,7 @@
 
 #include "cmcBankNameCells.h"
 #include "cmcListPageCells.h"
+#include "cmcMiscLinks.h"
 #include "cmcPageCall.h"
 #include "cuiSheet.h"
 #include "iuiRowCommands.h"
@@ -15,17 +16,12 @@ bool listPage(const QByteArray& type) {
     return type == "St_ColCut" || type == "St_PLink";
 }
 
-// Without a program-wide handler (tests of single pages) links outside a family show nothing.
-class NoBehaviour : public cmcCellHandler {
-public:
-    QByteArray shownText(datCellReq&) override { return {}; }
-    int act(datCellReq&) override { return Nothing; }
-};
-
+// Without the program's handler (printing from the command line, tests of single pages) the
+// links every sheet may hold are still answered.
 cmcCellHandler& fallback() {
-    static NoBehaviour none;
+    static cmcMiscLinks common;
     cmcCellHandler* program = cmcCellHandler::app();
-    return program ? *program : none;
+    return program ? *program : common;
 }
 
 } // namespace
