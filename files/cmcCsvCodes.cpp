@@ -61,11 +61,12 @@ bool cmcCsvCodes::offered(const datMemField& field, bool automaticLists, int cod
                        [code](const auto& c) { return c.number == code; });
 }
 
-std::optional<int> cmcCsvCodes::nearest(const datMemField& field, int64_t tenths, int64_t& value) {
+std::optional<int> cmcCsvCodes::nearest(const datMemField& field, int64_t hundredths,
+                                        int64_t& value) {
     std::optional<int> best;
     for (const auto& choice : lists.record(field.list, N::Flex0).byNumber) {
-        const std::optional<int64_t> listed = cmcMemInput::number(choice.value, 1);
-        if (listed && (!best || std::abs(*listed - tenths) < std::abs(value - tenths))) {
+        const std::optional<int64_t> listed = cmcMemInput::number(choice.value, 2);
+        if (listed && (!best || std::abs(*listed - hundredths) < std::abs(value - hundredths))) {
             best = choice.number;
             value = *listed;
         }

@@ -26,9 +26,9 @@ public:
     std::optional<int> code(const datCsvColumn& column, const datMemField& field,
                             QByteArrayView text);
     bool offered(const datMemField& field, bool automaticLists, int code);
-    // The list entry nearest to a number in tenths (tone frequencies), the lower one of two
-    // equally near; its value in tenths goes to `value`.
-    std::optional<int> nearest(const datMemField& field, int64_t tenths, int64_t& value);
+    // The list entry nearest to a number in hundredths (tone frequencies), the lower one
+    // of two equally near; its value in hundredths goes to `value`.
+    std::optional<int> nearest(const datMemField& field, int64_t hundredths, int64_t& value);
 
 private:
     std::optional<int> listCode(const datCsvColumn& column, const datMemField& field,

@@ -125,7 +125,7 @@ cmcCsvImport::Outcome cmcCsvImport::readFrequencies(const QList<QByteArray>& fie
         const QByteArray text = fieldOf(fields, i);
         if (text.isEmpty())
             return Blank;
-        read.emplace_back(field, hertz(text).value_or(0));
+        read.emplace_back(field, hertz(numberText(text)).value_or(0));
     }
     for (const auto& [field, hz] : read) {
         if (hz < 0 || hz > UINT32_MAX || !indDestination::validFrequency(uint32_t(hz))) {
@@ -143,8 +143,8 @@ cmcCsvImport::Outcome cmcCsvImport::readFrequencies(const QList<QByteArray>& fie
 int cmcCsvImport::readField(datCh& record, const datCsvColumn& column, const datMemField& field,
                             QByteArray text) {
     const bool number = !cmcCsvLayout::isName(column);
-    if (number && separator == cmcCsvLine::SpreadsheetSeparator)
-        text.replace(cmcCsvLine::Separator, cmcCsvLine::DecimalPoint);
+    if (number)
+        text = numberText(text);
     if (field.isList() && column.link == N::CL_Mch_TSQL_Freq)
         return readTone(record, column, field, text);
     if (field.isList())
@@ -194,6 +194,13 @@ int cmcCsvImport::readEntry(datCh& record, const datMemField& field, const QByte
     if (!edit(record, field, typed))
         return 1;
     return field.text(record) != typed || *value < 0;
+}
+
+// Where the semicolon separates, the comma is the decimal point.
+QByteArray cmcCsvImport::numberText(QByteArray text) const {
+    if (separator == cmcCsvLine::SpreadsheetSeparator)
+        text.replace(cmcCsvLine::Separator, cmcCsvLine::DecimalPoint);
+    return text;
 }
 
 bool cmcCsvImport::edit(datCh& record, const datMemField& field, const QByteArray& text) {

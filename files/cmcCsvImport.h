@@ -51,6 +51,7 @@ private:
     int readTone(datCh& record, const datCsvColumn& column, const datMemField& field,
                  QByteArray text);
     int readEntry(datCh& record, const datMemField& field, const QByteArray& text);
+    QByteArray numberText(QByteArray text) const;
     bool edit(datCh& record, const datMemField& field, const QByteArray& text);
     Outcome store(datCh& record, int row);
     void finish();
