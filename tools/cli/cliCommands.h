@@ -15,3 +15,5 @@ int cliDump(const QStringList& arguments);
 int cliInfo(const QStringList& arguments);
 int cliRead(const QStringList& arguments);
 int cliWrite(const QStringList& arguments);
+int cliExport(const QStringList& arguments);
+int cliImport(const QStringList& arguments);

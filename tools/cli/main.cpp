@@ -6,8 +6,8 @@
 namespace {
 
 const cliCommand Commands[] = {
-    {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},
-    {"info", cliInfo}, {"read", cliRead},       {"write", cliWrite},
+    {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},     {"info", cliInfo},
+    {"read", cliRead}, {"write", cliWrite},     {"export", cliExport}, {"import", cliImport},
 };
 
 } // namespace
