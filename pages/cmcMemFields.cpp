@@ -225,8 +225,7 @@ int cmcMemFields::stored(const datMemField& changed, datCh& current, int row) {
 }
 
 QByteArray cmcMemFields::offeredList(const datMemField& listField) const {
-    const bool automatic = listField.automaticList && data.bandPlan().automaticLists();
-    return automatic ? listField.automaticList : listField.list;
+    return listField.offered(data.bandPlan().automaticLists());
 }
 
 bool cmcMemFields::offers(const QByteArray& list, int choice) {

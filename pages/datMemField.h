@@ -40,4 +40,8 @@ struct datMemField {
     int notices = 0;
 
     bool isList() const { return code != nullptr; }
+    // The list a destination offers: the one with "Auto" where it has it.
+    const char* offered(bool automaticLists) const {
+        return automaticLists && automaticList ? automaticList : list;
+    }
 };

@@ -18,7 +18,12 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 fuzz=build-fuzz
 cmake -S . -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
       -DMAVIK_FUZZ=ON -DMAVIK_TESTS=OFF -DMAVIK_BENCH=OFF
-cmake --build "$fuzz" --target fuzz_kcf_reader
+cmake --build "$fuzz" --target fuzz_kcf_reader fuzz_csv_import
 mkdir -p "$scratch/corpus_kcf"
 "$fuzz/tests/fuzz/fuzz_kcf_reader" -runs=20000 -max_len=2048 "$scratch/corpus_kcf" \
     tests/fuzz/corpus_kcf
+# The CSV import (line reader and field rules) the same way; the first byte of an input picks
+# the page and destination.
+mkdir -p "$scratch/corpus_csv"
+"$fuzz/tests/fuzz/fuzz_csv_import" -runs=20000 -max_len=4096 "$scratch/corpus_csv" \
+    tests/fuzz/corpus_csv

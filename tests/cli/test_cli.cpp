@@ -80,6 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"checkOption", {"check", "--page", "1", "o.kcf"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+INSTANTIATE_TEST_SUITE_P(
+    Csv, CliUsage,
+    testing::Values(UsageCase{"exportNoPage", {"export", "n.kcf", "o.csv"}},
+                    UsageCase{"exportLinks", {"export", "n.kcf", "--page", "links", "o.csv"}},
+                    UsageCase{"exportNoBankS", {"export", "n.kcf", "--page", "bank:S", "o.csv"}},
+                    UsageCase{"importMemory13",
+                              {"import", "n.kcf", "--page", "memory:13", "i.csv", "o.kcf"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(Cli, NewSavesTheDefaultImageAsSaveWould) {
     ASSERT_EQ(run({"new", "--destination", "16", "n.kcf"}).status, 0);
     cmcEeprom document;
@@ -221,6 +230,49 @@ TEST_F(Cli, DumpWritesNameBytesOutsidePrintableAsciiAsHex) {
     const CliRun edges = run({"dump", in, "--kind", "scanedge", "--first", "1", "--last", "1"});
     EXPECT_EQ(edges.status, 0);
     EXPECT_TRUE(edges.out.endsWith("\t\"A\\x07\"\\xFF~ \"\n")) << edges.out.constData();
+
+TEST_F(Cli, ExportWritesOneLinePerRowOfThePage) {
+    ASSERT_EQ(run({"new", "--destination", "0", "n.kcf"}).status, 0);
+    ASSERT_EQ(run({"export", "n.kcf", "--page", "memory:12", "m.csv"}).status, 0);
+    QFile csv(file("m.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 102);
+    EXPECT_EQ(lines[0], "CH No,Frequency,Dup,Offset,TS,Mode,AF Filter,ATT,Name,SKIP,TONE,"
+                        "TSQL Frequency,DTCS Code,DTCS Polarity,Canceller,Canceller Frequency,"
+                        "VSC\r");
+    EXPECT_EQ(lines[100], "099" + QByteArray(16, ',') + "\r");
+    ASSERT_EQ(run({"export", "n.kcf", "--page", "35", "e.csv"}).status, 0);
+    ASSERT_TRUE(QFile::exists(file("e.csv")));
+}
+
+TEST_F(Cli, ImportReplacesThePageAndSavesTheDocument) {
+    ASSERT_EQ(run({"new", "--destination", "6", "n.kcf"}).status, 0);
+    ASSERT_EQ(run({"export", "n.kcf", "--page", "memory:0", "m.csv"}).status, 0);
+    const CliRun imported = run({"import", "n.kcf", "--page", "bank:C", "m.csv", "o.kcf"});
+    EXPECT_EQ(imported.status, 0) << imported.err.constData();
+    EXPECT_TRUE(imported.err.startsWith("Import from the file.\n")) << imported.err.constData();
+    ASSERT_EQ(run({"export", "o.kcf", "--page", "bank:C", "b.csv"}).status, 0);
+    QFile memory(file("m.csv")), bank(file("b.csv"));
+    ASSERT_TRUE(memory.open(QIODevice::ReadOnly) && bank.open(QIODevice::ReadOnly));
+    const QByteArray exported = memory.readAll();
+    EXPECT_EQ(bank.readAll(), exported);
+    EXPECT_TRUE(exported.contains("\r\n000,146.010000,")) << "the default image has channels";
+}
+
+TEST_F(Cli, ImportRefusesAFileWithoutTitlesAndExportAFolderItCannotWrite) {
+    ASSERT_EQ(run({"new", "--destination", "1", "n.kcf"}).status, 0);
+    QFile csv(file("t.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("CH No,Freq\r\n000,145.0\r\n");
+    csv.close();
+    const CliRun refused = run({"import", "n.kcf", "--page", "autowrite", "t.csv", "o.kcf"});
+    EXPECT_EQ(refused.status, 31);
+    EXPECT_TRUE(refused.err.endsWith("File error.\n\nIllegal data.\n")) << refused.err.constData();
+    EXPECT_FALSE(QFile::exists(file("o.kcf")));
+    const CliRun unwritable = run({"export", "n.kcf", "--page", "memory:0", "n.kcf/m.csv"});
+    EXPECT_EQ(unwritable.status, 32);
+    EXPECT_EQ(unwritable.err, "File error.\n\nCannot open the file.\n");
 }
 
 } // namespace

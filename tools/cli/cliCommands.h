@@ -17,3 +17,5 @@ int cliRead(const QStringList& arguments);
 int cliWrite(const QStringList& arguments);
 int cliCheck(const QStringList& arguments);
 int cliPrint(const QStringList& arguments);
+int cliExport(const QStringList& arguments);
+int cliImport(const QStringList& arguments);

@@ -6,8 +6,9 @@
 namespace {
 
 const cliCommand Commands[] = {
-    {"new", cliNew},   {"convert", cliConvert}, {"dump", cliDump},   {"info", cliInfo},
-    {"read", cliRead}, {"write", cliWrite},     {"check", cliCheck}, {"print", cliPrint},
+    {"new", cliNew},       {"convert", cliConvert}, {"dump", cliDump},   {"info", cliInfo},
+    {"read", cliRead},     {"write", cliWrite},     {"check", cliCheck}, {"print", cliPrint},
+    {"export", cliExport}, {"import", cliImport},
 };
 
 } // namespace
