@@ -230,6 +230,7 @@ TEST_F(Cli, DumpWritesNameBytesOutsidePrintableAsciiAsHex) {
     const CliRun edges = run({"dump", in, "--kind", "scanedge", "--first", "1", "--last", "1"});
     EXPECT_EQ(edges.status, 0);
     EXPECT_TRUE(edges.out.endsWith("\t\"A\\x07\"\\xFF~ \"\n")) << edges.out.constData();
+}
 
 TEST_F(Cli, ExportWritesOneLinePerRowOfThePage) {
     ASSERT_EQ(run({"new", "--destination", "0", "n.kcf"}).status, 0);
