@@ -3,11 +3,11 @@
 #include "TForm2.h"
 #include "cmcCellNames.h"
 #include "cmcComm.h"
+#include "cmcCsvFile.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcHelpGTex.h"
 #include "cmcHelpTopic.h"
-#include "cmcPageCall.h"
 #include "cmcTvPreset.h"
 #include "cuiAboutBox.h"
 #include "cuiCloneInfo.h"
@@ -26,10 +26,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
 
 namespace {
 
-enum Event { CloneInformation = 30 };
+enum Event { FinishEdit = 22, CloneInformation = 30 };
 
 constexpr int FirstBankPage = 13;
 constexpr int LastBankPage = 34;
@@ -52,8 +53,7 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     cuiMain::events.AddListener(&indMain::onEvent, this);
     setupForm = std::make_unique<TForm2>(*this, eventManager, definitions);
     helpViewer = std::make_unique<cuiHtmlHelp>(definitions, store.language);
-    pagePrinter =
-        std::make_unique<cuiPrinter>(this, *pageData, definitions, store.printerFontSize);
+    pagePrinter = std::make_unique<cuiPrinter>(this, *pageData, definitions, store.printerFontSize);
 }
 
 indMain::~indMain() {
@@ -152,7 +152,7 @@ void indMain::cloneInformation() {
 }
 
 int indMain::openPageIndex() const {
-    return page() ? cmcPageCall::split(pageIdentity()).pageIndex : -1;
+    return page() ? page()->pageIndex() : -1;
 }
 
 // A preset fills the channels of the open memory group or bank.
@@ -251,4 +251,39 @@ void indMain::printCurrent() {
 void indMain::printAll() {
     if (!pagePrinter->busy())
         pagePrinter->printAll();
+}
+
+bool indMain::canExchangeCsv() const {
+    return page() && cmcCsvFile::available(openPageIndex()) && !cloneManager.busy();
+}
+
+// The dialog starts in the current folder, and the folder of a file that worked becomes it.
+QString indMain::chooseCsvFile(cmcPrompt::FileDialog::Kind kind) {
+    cuiMain::events.Send(FinishEdit);
+    return cmcCsvFile::chooseFile(prompt, cuiMain::settings.currentDirectory, kind);
+}
+
+void indMain::exportCsv() {
+    if (!canExchangeCsv())
+        return;
+    const QString path = chooseCsvFile(cmcPrompt::FileDialog::Save);
+    if (path.isEmpty())
+        return;
+    if (cmcCsvFile::exportPage(*pageData, openPageIndex(), page()->indexBase(), path) ==
+        cmcCsvFile::Done)
+        cuiMain::settings.currentDirectory = QFileInfo(path).absolutePath();
+}
+
+void indMain::importCsv() {
+    if (!canExchangeCsv())
+        return;
+    const QString path = chooseCsvFile(cmcPrompt::FileDialog::Open);
+    if (path.isEmpty())
+        return;
+    if (cmcCsvFile::importPage(*pageData, openPageIndex(), page()->indexBase(), path) !=
+        cmcCsvFile::Done)
+        return;
+    cuiMain::settings.currentDirectory = QFileInfo(path).absolutePath();
+    noteEdit();
+    markTree();
 }

@@ -61,6 +61,10 @@ public:
     void showAbout();
     // Print Current: the open page, when it has anything to print.
     bool canPrintCurrent() const;
+    // CSV export and import of the open page, for pages whose records have a CSV layout.
+    bool canExchangeCsv() const;
+    void exportCsv();
+    void importCsv();
     void printCurrent();
     void printAll();
     cuiPrinter& printer() { return *pagePrinter; }
@@ -89,6 +93,7 @@ private:
     static void onEvent(void* context, cmcEvent& event);
     static QByteArray deviceOf(void* context, int port);
     static void onCloneProgress(void* context);
+    QString chooseCsvFile(cmcPrompt::FileDialog::Kind kind);
 
     indCloneMan cloneManager;
     std::unique_ptr<indWindowClone> session;

@@ -23,8 +23,8 @@ struct Command {
 
 void none(indMain&, cmcCellObj&) {}
 
-void disabled(indMain&, cmcCellObj& cell) {
-    cell.setFlag(Disabled, true);
+void csvState(indMain& main, cmcCellObj& cell) {
+    cell.setFlag(Disabled, !main.canExchangeCsv());
 }
 
 void whileIdle(indMain& main, cmcCellObj& cell) {
@@ -61,8 +61,8 @@ const Command commands[] = {
     {Names::CL_Menu_File_Open, [](indMain& m, const cmcCellObj&) { m.OpenWithDialog(); }, none},
     {Names::CL_Menu_File_Save, [](indMain& m, const cmcCellObj&) { m.SaveCommand(); }, none},
     {Names::CL_Menu_File_SaveAs, [](indMain& m, const cmcCellObj&) { m.SaveAs(); }, none},
-    {Names::CL_Menu_File_Import, nullptr, disabled},
-    {Names::CL_Menu_File_Export, nullptr, disabled},
+    {Names::CL_Menu_File_Import, [](indMain& m, const cmcCellObj&) { m.importCsv(); }, csvState},
+    {Names::CL_Menu_File_Export, [](indMain& m, const cmcCellObj&) { m.exportCsv(); }, csvState},
     {Names::CL_Menu_File_Print_Current, [](indMain& m, const cmcCellObj&) { m.printCurrent(); },
      [](indMain& m, cmcCellObj& cell) { cell.setFlag(Disabled, !m.canPrintCurrent()); }},
     {Names::CL_Menu_File_Print_All, [](indMain& m, const cmcCellObj&) { m.printAll(); },

@@ -15,7 +15,7 @@ public:
     iuiSh_ColCut_A(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table, const cmcPageCall& call,
                    cmcPageData& data);
 
-    int pageIndex() const { return index; }
+    int pageIndex() const override { return index; }
     int firstRecord() const { return first; }
     bool printable() const override;
     // The bank whose positions the rows are, or -1 when the rows are records.

@@ -19,6 +19,7 @@ public:
     iuiSh_Common(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table, const cmcPageCall& call,
                  cmcPageData& data, cmcCellHandler& fallback);
     ~iuiSh_Common() override;
+    int pageIndex() const override { return PageIndex; }
 
 protected:
     void directiveKey(QByteArrayView group) override;

@@ -59,6 +59,8 @@ public:
     // The first selectable cell with the link and index, in row-major order.
     bool findCell(int link, int index, int& column, int& row) const;
     virtual bool printable() const { return !sheetStyle.noPrint; }
+    // The page's number in the program's page index space, -1 for sheets outside it.
+    virtual int pageIndex() const { return -1; }
     // The text printed as the page's title.
     virtual QByteArray sheetName() const { return sheetStyle.title; }
 

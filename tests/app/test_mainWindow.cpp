@@ -19,6 +19,7 @@
 #include "indWindowClone.h"
 #include "iuiSh_ColCutBank.h"
 
+#include <QDir>
 #include <QLockFile>
 #include <QMenu>
 #include <QPointer>
@@ -349,6 +350,31 @@ TEST_F(MainWindow, RightClickOnABankPageOpensItsRowMenu) {
     EXPECT_TRUE(items.contains("&Bank OFF")) << items.join('|').toStdString();
     EXPECT_EQ(page->grid().currentRow(), row);
     menu->close();
+}
+
+// A page exported and changed comes back from its CSV file; the folder used becomes current.
+TEST_F(MainWindow, ExportAndImportThroughTheMenuCommands) {
+    window->openPage(MemoryGroup0);
+    const QString csv = folder.filePath("sub/page0.csv");
+    QDir().mkpath(folder.filePath("sub"));
+    prompt.choose(csv);
+    window->exportCsv();
+    ASSERT_TRUE(QFile::exists(csv));
+    EXPECT_EQ(settings->currentDirectory, folder.filePath("sub"));
+    datCh channel(&window->document());
+    channel.load(datCh::KindMemory, 0);
+    channel.frequency = 433000000;
+    channel.store(datCh::KindMemory, 0);
+    prompt.choose(csv);
+    prompt.answer(cmcPrompt::AnswerOk);
+    window->importCsv();
+    channel.load(datCh::KindMemory, 0);
+    EXPECT_EQ(channel.frequency, 146010000u);
+    // The page is as it was saved again.
+    EXPECT_FALSE(window->isModified());
+    EXPECT_EQ(prompt.unanswered(), 0);
+    window->openPage("[St_Common]GI_Sheet_Common");
+    EXPECT_FALSE(window->canExchangeCsv());
 }
 
 // Print Current needs a page with something on it.
