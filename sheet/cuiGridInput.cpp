@@ -1,5 +1,6 @@
 #include "cuiGridInput.h"
 
+#include "cmcCellNames.h"
 #include "cmcEvMan.h"
 #include "cuiDispatch.h"
 #include "cuiFlector.h"
@@ -132,8 +133,11 @@ std::unique_ptr<QMenu> cuiGridInput::buildMenu(const QByteArray& key,
     auto menu = std::make_unique<QMenu>(&sheet);
     menuBuilder = std::make_unique<cuiFlector>(sheet.definitions());
     menuBuilder->create(menu.get(), key, [this](datCellReq& item) {
+        // "Edit..." is Enter on the cell.
+        const int link = item.cell->link();
+        const bool edit = link == cmcCellNames::CL_PMenu_Edit;
         sheet.cellAction(sheet.grid().currentColumn(), sheet.grid().currentRow(),
-                         datCellReq::KeyCommand, item.cell->link());
+                         edit ? datCellReq::KeyEnter : datCellReq::KeyCommand, edit ? 0 : link);
     });
     menuBuilder->build();
     return menu;
@@ -149,9 +153,13 @@ void cuiGridInput::refreshPopupMenu() {
     if (!key.isEmpty()) {
         popup = buildMenu(key, builder);
         // The menu's shortcuts work while the grid has the focus, without opening the menu.
-        for (QAction* action : popup->actions())
+        // Enter stays the grid's own key.
+        for (QAction* action : popup->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::Key_Return)))
+                continue;
             action->setShortcutContext(Qt::WidgetShortcut);
-        sheet.grid().addActions(popup->actions());
+            sheet.grid().addAction(action);
+        }
     }
     if (cuiDispatch* sink = sheet.dispatch())
         sink->popupMenuChanged();

@@ -119,6 +119,11 @@ TEST_F(SheetInteraction, PopupShortcutsWorkFromTheGrid) {
         EXPECT_EQ(handler.acted[0].commandLink, c.link);
         EXPECT_EQ(row(), 5);
     }
+    // Enter stays a key of its own, and the menu's "Edit..." is Enter.
+    handler.acted.clear();
+    QTest::keyClick(&sheet->grid(), Qt::Key_Return);
+    ASSERT_EQ(handler.acted.size(), 1u);
+    EXPECT_EQ(handler.acted[0].key, datCellReq::KeyEnter);
 }
 
 TEST_F(SheetInteraction, TypingOpensTheEditorAndEnterCommitsTheText) {
