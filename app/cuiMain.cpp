@@ -202,9 +202,10 @@ void cuiMain::clearInformation() {
     status->setStatus({}, 0xFF000008, 0xFF00000F);
 }
 
-void cuiMain::cellActed(const datCellReq&) {
+void cuiMain::cellActed(const datCellReq& request) {
     restartEditCountdown();
     cellEdited();
+    actionEnded(request);
 }
 
 // Caption updates reach the bank and link nodes whose page index matches.

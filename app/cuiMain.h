@@ -61,6 +61,7 @@ public:
     // cuiDispatch
     void updateCommands() override;
     void clearInformation() override;
+    void cellActing(const datCellReq&) override { actionStarting(); }
     void cellActed(const datCellReq& request) override;
 
 protected:
@@ -71,6 +72,9 @@ protected:
     virtual bool mayCloseWindow() { return true; }
     // A key, a command or an edit reached a cell.
     virtual void cellEdited() {}
+    // Around every action on a cell: the window records what it changed.
+    virtual void actionStarting() {}
+    virtual void actionEnded(const datCellReq& request) { (void)request; }
     // Runs the setting checks and marks the tree's pages with what they found.
     virtual void markTree() {}
 

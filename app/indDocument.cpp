@@ -146,6 +146,7 @@ bool indDocument::New() {
     documentImage = templateCopy;
     markSaved();
     setFileName({});
+    historyReset();
     documentReplaced();
     return true;
 }
@@ -223,6 +224,7 @@ bool indDocument::Open(const QString& fileName) {
     // Converted to another destination, the document no longer is what the file holds.
     if (keepDestination)
         setModified(true);
+    historyReset();
     documentReplaced();
     return true;
 }
@@ -322,6 +324,18 @@ void indDocument::adoptClonedImage(const cmcEeprom& image) {
     setModified(true);
     setFileName({});
     events.Send(ApplyCloneInformation, 0, 1);
+    historyReset();
+    documentReplaced();
+}
+
+void indDocument::restoreDocument(const cmcEeprom& image, int destination) {
+    if (destination != settings.destination) {
+        settings.destination = destination;
+        loadTemplate();
+        rebuildTree();
+    }
+    documentImage = image;
+    setModified(documentImage != saved);
     documentReplaced();
 }
 
@@ -346,8 +360,11 @@ void indDocument::applyCloneInformation(int flags, int value) {
     const bool change = (flags & TakeDestination) && receiverDestination != settings.destination;
     if (!acceptReceiverDestination(flags))
         return;
-    if (change)
+    if (change) {
+        changeStarting();
         changeDestination(receiverDestination, value != 0);
+        changeEnded();
+    }
     if (flags & TakeOptionFlags) {
         settings.optionFlagA = receiverFlagA;
         settings.optionFlagB = receiverFlagB;

@@ -84,6 +84,9 @@ public:
     // Refreshes the pages and tells every part that the whole document changed.
     void documentReplaced();
 
+    // Puts back a state the undo history kept: the image and the destination it was for.
+    void restoreDocument(const cmcEeprom& image, int destination);
+
     // What the last clone information query read from the receiver; event 32 applies it.
     void setReceiverInformation(int destination, int flagA, int flagB);
 
@@ -94,6 +97,11 @@ protected:
     virtual bool mainWindowVisible() const { return true; }
     virtual void setBusyCursor(bool busy) { (void)busy; }
     virtual void clearClipboard() {}
+    // Another document took the place of this one: its history starts afresh.
+    virtual void historyReset() {}
+    // Around a change made outside any command, such as taking the receiver's destination.
+    virtual void changeStarting() {}
+    virtual void changeEnded() {}
     // The initial setup finished: show, enable and focus the main window.
     virtual void showMainWindow() {}
     // A clone session keeps the visible main window disabled while it runs.

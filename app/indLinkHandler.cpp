@@ -28,7 +28,7 @@ int indLinkHandler::act(datCellReq& request) {
         return Nothing;
     }
     if (request.key == datCellReq::KeyEnter)
-        indMenuLinks::run(main, cell);
+        main.runCommand(cell);
     return Nothing;
 }
 

@@ -17,10 +17,12 @@
 #include "cuiPrinter.h"
 #include "cuiSheet.h"
 #include "cuiTree.h"
+#include "cuiUndoHistory.h"
 #include "datClipCh.h"
 #include "indDestination.h"
 #include "indEnviron.h"
 #include "indLinkHandler.h"
+#include "indMenuLinks.h"
 #include "indPageData.h"
 #include "indWindowClone.h"
 
@@ -31,6 +33,47 @@
 namespace {
 
 enum Event { FinishEdit = 22, CloneInformation = 30 };
+
+// The names of undo steps, as lines of the definition list of step names.
+enum Step {
+    StepEdit,
+    StepPaste,
+    StepUp,
+    StepDown,
+    StepClear,
+    StepDelete,
+    StepInsert,
+    StepBankOff,
+    StepPreset,
+    StepImport,
+    StepConversion,
+    StepChange
+};
+
+int stepOfCommand(int link) {
+    switch (link) {
+    case cmcCellNames::CL_PMenu_Paste:
+        return StepPaste;
+    case cmcCellNames::CL_PMenu_CarryUp:
+        return StepUp;
+    case cmcCellNames::CL_PMenu_CarryDown:
+        return StepDown;
+    case cmcCellNames::CL_PMenu_Clear:
+        return StepClear;
+    case cmcCellNames::CL_PMenu_Delete:
+        return StepDelete;
+    case cmcCellNames::CL_PMenu_Insert:
+        return StepInsert;
+    case cmcCellNames::CL_PMenu_BankOff:
+        return StepBankOff;
+    case cmcCellNames::CL_Menu_TV:
+        return StepPreset;
+    case cmcCellNames::CL_Menu_File_Import:
+        return StepImport;
+    default:
+        return StepChange;
+    }
+}
 
 constexpr int FirstBankPage = 13;
 constexpr int LastBankPage = 34;
@@ -43,6 +86,14 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     : cuiMain(store, eventManager, definitions), indDocument(store, eventManager, userPrompt),
       checks(definitions) {
     cloneManager.setImageSize(int32_t(ImageSize));
+    undoHistory = std::make_unique<cuiUndoHistory>(
+        [this] {
+            return datDocumentState{document(), cuiMain::settings.destination};
+        },
+        [this](const datDocumentState& state) {
+            restoreDocument(state.image, state.destination);
+            markTree();
+        });
     session = std::make_unique<indWindowClone>(*this, store, eventManager, cloneManager);
     links = std::make_unique<indLinkHandler>(*this);
     pageData = std::make_unique<indPageData>(*this);
@@ -286,4 +337,60 @@ void indMain::importCsv() {
     cuiMain::settings.currentDirectory = QFileInfo(path).absolutePath();
     noteEdit();
     markTree();
+}
+
+QString indMain::stepName(int step) const {
+    return cuiMain::table.display(cuiMain::table.GetText("GI_AppInd_Undo_Steps", step));
+}
+
+void indMain::historyReset() {
+    undoHistory->clear();
+}
+
+void indMain::actionStarting() {
+    undoHistory->begin();
+}
+
+void indMain::actionEnded(const datCellReq& request) {
+    const bool command = request.key == datCellReq::KeyCommand && !request.hasInput;
+    undoHistory->end(stepName(command ? stepOfCommand(request.commandLink) : StepEdit));
+    updateCommands();
+}
+
+void indMain::changeStarting() {
+    undoHistory->begin();
+}
+
+void indMain::changeEnded() {
+    undoHistory->end(stepName(StepConversion));
+}
+
+void indMain::runCommand(const cmcCellObj& cell) {
+    const bool history = cell.link() == cmcCellNames::CL_Menu_Edit_Undo ||
+                         cell.link() == cmcCellNames::CL_Menu_Edit_Redo;
+    if (!history)
+        undoHistory->begin();
+    indMenuLinks::run(*this, cell);
+    if (!history)
+        undoHistory->end(stepName(stepOfCommand(cell.link())));
+    updateCommands();
+}
+
+void indMain::undo() {
+    cuiMain::events.Send(FinishEdit);
+    undoHistory->stack().undo();
+}
+
+void indMain::redo() {
+    cuiMain::events.Send(FinishEdit);
+    undoHistory->stack().redo();
+}
+
+QString indMain::undoCaption(bool redo) const {
+    QUndoStack& steps = undoHistory->stack();
+    const QString step = redo ? steps.redoText() : steps.undoText();
+    const int line = (redo ? 1 : 0) + (step.isEmpty() ? 2 : 0);
+    const QByteArray pattern = cuiMain::table.GetText("GI_AppInd_Undo_Caption", line);
+    return cuiMain::table.display(
+        cmcGTex::formatted(pattern, cuiMain::table.stored(step).constData()));
 }

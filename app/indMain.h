@@ -12,6 +12,7 @@ class cmcCellObj;
 class cuiCloneInfo;
 class cuiHtmlHelp;
 class cuiPrinter;
+class cuiUndoHistory;
 class indLinkHandler;
 class indPageData;
 class indWindowClone;
@@ -68,6 +69,14 @@ public:
     void printCurrent();
     void printAll();
     cuiPrinter& printer() { return *pagePrinter; }
+
+    // A menu or toolbar command; what it changes in the document is one undo step.
+    void runCommand(const cmcCellObj& cell);
+    cuiUndoHistory& history() { return *undoHistory; }
+    void undo();
+    void redo();
+    // The Undo and Redo items' captions, naming the step; empty without one.
+    QString undoCaption(bool redo) const;
     cuiHtmlHelp& help() { return *helpViewer; }
     TForm2& initialSetup() { return *setupForm; }
     // The setting checks as a write runs them, with the tree marked by their result.
@@ -80,6 +89,11 @@ protected:
     void cellEdited() override { noteEdit(); }
     void markTree() override;
     void clearClipboard() override;
+    void historyReset() override;
+    void actionStarting() override;
+    void actionEnded(const datCellReq& request) override;
+    void changeStarting() override;
+    void changeEnded() override;
 
     void refreshPages() override;
     void rebuildTree() override;
@@ -94,6 +108,7 @@ private:
     static QByteArray deviceOf(void* context, int port);
     static void onCloneProgress(void* context);
     QString chooseCsvFile(cmcPrompt::FileDialog::Kind kind);
+    QString stepName(int step) const;
 
     indCloneMan cloneManager;
     std::unique_ptr<indWindowClone> session;
@@ -104,4 +119,5 @@ private:
     std::unique_ptr<TForm2> setupForm;
     std::unique_ptr<cuiHtmlHelp> helpViewer;
     std::unique_ptr<cuiPrinter> pagePrinter;
+    std::unique_ptr<cuiUndoHistory> undoHistory;
 };

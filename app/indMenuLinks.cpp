@@ -4,6 +4,7 @@
 #include "cmcCellObj.h"
 #include "cmcGTex.h"
 #include "cuiPrinter.h"
+#include "cuiUndoHistory.h"
 #include "indEnviron.h"
 #include "indMain.h"
 
@@ -51,6 +52,14 @@ void portState(indMain& main, cmcCellObj& cell) {
     cell.setFlag(Caption, true);
 }
 
+// The item names the step it undoes or redoes.
+void historyState(indMain& main, cmcCellObj& cell, bool redo) {
+    QUndoStack& steps = main.history().stack();
+    cell.setFlag(Disabled, redo ? !steps.canRedo() : !steps.canUndo());
+    cell.setText(cmcGTex::app().stored(main.undoCaption(redo)));
+    cell.setFlag(Caption, true);
+}
+
 void tvState(indMain& main, cmcCellObj& cell) {
     const int page = main.openPageIndex();
     cell.setFlag(Disabled, page < 0 || page > 34);
@@ -70,6 +79,10 @@ const Command commands[] = {
     {Names::CL_Menu_File_Recent,
      [](indMain& m, const cmcCellObj& cell) { m.OpenRecent(cell.index()); }, recentState},
     {Names::CL_Menu_File_Exit, [](indMain& m, const cmcCellObj&) { m.close(); }, none},
+    {Names::CL_Menu_Edit_Undo, [](indMain& m, const cmcCellObj&) { m.undo(); },
+     [](indMain& m, cmcCellObj& cell) { historyState(m, cell, false); }},
+    {Names::CL_Menu_Edit_Redo, [](indMain& m, const cmcCellObj&) { m.redo(); },
+     [](indMain& m, cmcCellObj& cell) { historyState(m, cell, true); }},
     {Names::CL_Menu_Preset, nullptr, tvState},
     {Names::CL_Menu_TV, [](indMain& m, const cmcCellObj& cell) { m.presetTv(cell.index()); },
      tvState},

@@ -198,6 +198,8 @@ const char* const linkNames[] = {
     "CL_Common_AF_Filter_WFM",
     "CL_Common_AF_Filter_AM",
     "CL_Common_COMMENT",
+    "CL_Menu_Edit_Undo",
+    "CL_Menu_Edit_Redo",
 };
 static_assert(std::size(linkNames) == cmcCellNames::LinkCount);
 

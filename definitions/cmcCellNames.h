@@ -208,6 +208,9 @@ public:
         CL_Common_AF_Filter_WFM,
         CL_Common_AF_Filter_AM,
         CL_Common_COMMENT,
+        // The desktop program's own: undo and redo of the changes made in the window.
+        CL_Menu_Edit_Undo,
+        CL_Menu_Edit_Redo,
         LinkNone
     };
     static constexpr int CategoryCount = CategoryNone;

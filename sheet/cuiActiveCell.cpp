@@ -38,9 +38,12 @@ int cuiActiveCell::call(datCellReq& request) {
     cmcCellHandler* handler = asksForHelp(request) ? cmcCellHandler::app() : sheet.handler();
     if (!handler)
         return cmcCellHandler::Nothing;
+    cuiDispatch* sink = sheet.dispatch();
+    if (sink)
+        sink->cellActing(request);
     const int result = handler->act(request);
     // After the action, so that the window sees the document as the action left it.
-    if (cuiDispatch* sink = sheet.dispatch())
+    if (sink)
         sink->cellActed(request);
     return result;
 }

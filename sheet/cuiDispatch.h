@@ -17,6 +17,7 @@ public:
     virtual void clearInformation() {}
     // The context menu of the current cell was rebuilt from another body.
     virtual void popupMenuChanged() {}
-    // A key, a popup command or an edit reached the cell's handler.
+    // A key, a popup command or an edit is about to reach the cell's handler, and has.
+    virtual void cellActing(const datCellReq& request) { (void)request; }
     virtual void cellActed(const datCellReq& request) { (void)request; }
 };

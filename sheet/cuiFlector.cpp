@@ -100,10 +100,11 @@ QList<QKeySequence> cuiFlector::shortcutsOf(const cmcCellObj& cell) const {
     const std::optional<QByteArray>& argument = cell.argument();
     if (!argument || argument->isEmpty())
         return {};
-    const QKeySequence key = QKeySequence::fromString(definitions.display(*argument));
-    if (key == QKeySequence(Qt::Key_Enter))
-        return {key, QKeySequence(Qt::Key_Return)};
-    return {key};
+    // "Ctrl+Shift+Z; Ctrl+Y" gives an item two shortcuts.
+    const QList<QKeySequence> keys = QKeySequence::listFromString(definitions.display(*argument));
+    if (keys == QList<QKeySequence>{QKeySequence(Qt::Key_Enter)})
+        return {keys.first(), QKeySequence(Qt::Key_Return)};
+    return keys;
 }
 
 void cuiFlector::update() {

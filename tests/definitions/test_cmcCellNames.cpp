@@ -28,14 +28,15 @@ TEST(cmcCellNames, LinkNumbersFollowTheListOrder) {
                  {"CL_Bank_Name", 140},
                  {"CL_PgSrch_ATT", 146},
                  {"CL_Pglink_Edge_B", 153},
-                 {"CL_Common_COMMENT", 186}};
+                 {"CL_Common_COMMENT", 186},
+                 {"CL_Menu_Edit_Redo", 188}};
     for (const auto& link : links) {
         EXPECT_EQ(cmcCellNames::linkNumber(link.name), link.number) << link.name;
         EXPECT_EQ(cmcCellNames::linkName(link.number), link.name);
     }
     for (int n = 0; n < cmcCellNames::LinkCount; ++n)
         EXPECT_EQ(cmcCellNames::linkNumber(cmcCellNames::linkName(n)), n);
-    EXPECT_EQ(cmcCellNames::linkName(187), "");
+    EXPECT_EQ(cmcCellNames::linkName(189), "");
     EXPECT_EQ(cmcCellNames::linkName(-1), "");
     EXPECT_EQ(cmcCellNames::linkNumber(""), cmcCellNames::LinkNone);
 }
