@@ -28,7 +28,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -155,6 +160,7 @@ void indMain::showMainWindow() {
     activateWindow();
     if (page())
         page()->setFocus();
+    openPendingFiles();
 }
 
 void indMain::setMainWindowEnabled(bool enabled) {
@@ -232,12 +238,14 @@ void indMain::requestInformation() {
 }
 
 void indMain::showAtStart() {
+    setAcceptDrops(true);
     if (!cuiMain::settings.setupDone) {
         setupForm->prepareAndShow();
         return;
     }
     show();
     tree().setFocus();
+    openPendingFiles();
 }
 
 void indMain::chooseOtherPort() {
@@ -329,8 +337,11 @@ void indMain::importCsv() {
     if (!canExchangeCsv())
         return;
     const QString path = chooseCsvFile(cmcPrompt::FileDialog::Open);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        importCsvFile(path);
+}
+
+void indMain::importCsvFile(const QString& path) {
     if (cmcCsvFile::importPage(*pageData, openPageIndex(), page()->indexBase(), path) !=
         cmcCsvFile::Done)
         return;
@@ -393,4 +404,64 @@ QString indMain::undoCaption(bool redo) const {
     const QByteArray pattern = cuiMain::table.GetText("GI_AppInd_Undo_Caption", line);
     return cuiMain::table.display(
         cmcGTex::formatted(pattern, cuiMain::table.stored(step).constData()));
+}
+
+// Everything but the program's own switches names a file.
+QStringList indMain::filesOf(const QStringList& arguments) {
+    QStringList files;
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.compare("/setup", Qt::CaseInsensitive) != 0 && !argument.startsWith('-'))
+            files << argument;
+    }
+    return files;
+}
+
+void indMain::openAtStart(const QStringList& paths) {
+    pendingFiles = paths;
+    if (isVisible())
+        QTimer::singleShot(0, this, &indMain::openPendingFiles);
+}
+
+void indMain::openPendingFiles() {
+    const QStringList files = std::exchange(pendingFiles, {});
+    for (const QString& file : files)
+        openFromDesktop(file);
+}
+
+void indMain::openFromDesktop(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QByteArray clone = cuiMain::table.GetText("GI_Sys_Dialog_FOpen", 0);
+    const QByteArray csv = cuiMain::table.GetText("GI_Sys_Dialog_FExport", 0);
+    if (suffix == cuiMain::table.display(clone)) {
+        Open(QFileInfo(path).absoluteFilePath());
+        return;
+    }
+    if (suffix == cuiMain::table.display(csv) && canExchangeCsv()) {
+        cuiMain::events.Send(FinishEdit);
+        undoHistory->begin();
+        importCsvFile(QFileInfo(path).absoluteFilePath());
+        undoHistory->end(stepName(StepImport));
+        updateCommands();
+        return;
+    }
+    const QByteArray name = cuiMain::table.stored(QFileInfo(path).fileName());
+    prompt.message(
+        cmcPrompt::titled(cmcGTex::formatted(cuiMain::table.multiLineText("GI_AppInd_Drop_Refused"),
+                                             name.constData()),
+                          cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Exclamation));
+}
+
+void indMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && !cloneManager.busy())
+        event->acceptProposedAction();
+}
+
+void indMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // After the drop has ended, so that questions do not block the desktop's drag.
+    const QString path = urls.first().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { openFromDesktop(path); });
 }

@@ -66,6 +66,12 @@ public:
     bool canExchangeCsv() const;
     void exportCsv();
     void importCsv();
+    // A file from the desktop (the command line or a drop): a clone file opens, a CSV file is
+    // imported into the open list page, anything else is refused with a message.
+    void openFromDesktop(const QString& path);
+    // The files named on the command line, opened once the main window is up.
+    void openAtStart(const QStringList& paths);
+    static QStringList filesOf(const QStringList& arguments);
     void printCurrent();
     void printAll();
     cuiPrinter& printer() { return *pagePrinter; }
@@ -102,6 +108,8 @@ protected:
     void setBusyCursor(bool busy) override;
     void showMainWindow() override;
     void setMainWindowEnabled(bool enabled) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     static void onEvent(void* context, cmcEvent& event);
@@ -109,6 +117,8 @@ private:
     static void onCloneProgress(void* context);
     QString chooseCsvFile(cmcPrompt::FileDialog::Kind kind);
     QString stepName(int step) const;
+    void importCsvFile(const QString& path);
+    void openPendingFiles();
 
     indCloneMan cloneManager;
     std::unique_ptr<indWindowClone> session;
@@ -120,4 +130,5 @@ private:
     std::unique_ptr<cuiHtmlHelp> helpViewer;
     std::unique_ptr<cuiPrinter> pagePrinter;
     std::unique_ptr<cuiUndoHistory> undoHistory;
+    QStringList pendingFiles;
 };

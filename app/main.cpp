@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
     window.startUp();
     window.setGeometry(settings.windowBounds(workArea()));
     window.showAtStart();
+    window.openAtStart(indMain::filesOf(application.arguments()));
     // For the start-up benchmark: the main window painted once, then the mark.
     if (qEnvironmentVariableIsSet("MAVIK_REPORT_FIRST_PAINT") && window.isVisible())
         QTimer::singleShot(0, &window, [&window] {

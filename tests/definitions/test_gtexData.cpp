@@ -128,7 +128,7 @@ const QList<QByteArray> windowKeys = {
     "GI_AppInd_Clone_Remaining", "GI_AppInd_Clone_OffOn",    "GI_AppInd_Clone_Unknown",
     "GI_AppInd_Clone_Revision",  "GI_AppInd_Clone_Close",    "GI_App_About_Runtime",
     "GI_App_InitialSetup_Port",  "GI_App_InitialSetup_More", "GI_AppInd_Opt_ComSel_Devices",
-    "GI_Sys_HtmlHelp_Caption", "GI_AppInd_Undo_Caption", "GI_AppInd_Undo_Steps",   "GI_Sys_HtmlHelp_Commands",
+    "GI_Sys_HtmlHelp_Caption", "GI_AppInd_Undo_Caption", "GI_AppInd_Undo_Steps", "GI_AppInd_Drop_Refused",   "GI_Sys_HtmlHelp_Commands",
     // The print preview and a failed print job.
     "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed"};
 
