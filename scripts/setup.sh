@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6 qt6-serialport-dev fonts-ipafont-gothic
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
+    desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
