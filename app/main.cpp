@@ -35,6 +35,8 @@ QRect workArea() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // The window belongs to the desktop entry of the same name.
+    QGuiApplication::setDesktopFileName("mavik");
     static_assert(indDocument::ImageSize >= 0x9130, "the image holds the whole memory map");
     indEnviron settings(indEnviron::standardPlaces(), application.arguments(), workArea().size());
     if (!settings.allowedToRun())
