@@ -85,9 +85,10 @@ protected:
     }
 
     // Runs a read, taking the receiver's destination, until its first data have arrived.
-    bool readUntilData() {
-        prompt.answer(cmcPrompt::AnswerNo); // do not save the edit
-        prompt.answer(cmcPrompt::AnswerOk); // take the receiver's destination
+    bool readUntilData(bool unsavedEdit = true) {
+        if (unsavedEdit)
+            prompt.answer(cmcPrompt::AnswerNo); // do not save the edit
+        prompt.answer(cmcPrompt::AnswerOk);     // take the receiver's destination
         if (!session->read())
             return false;
         while (session->outcome() == indCloneSession::Outcome::Running &&
@@ -196,6 +197,19 @@ TEST_F(CloneSession, CancelledReadLeavesTheDocumentAsItWasAndClosesThePort) {
     EXPECT_TRUE(man.cancel());
     EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Cancelled);
     EXPECT_TRUE(doc->document() == before);
+}
+
+TEST_F(CloneSession, CancelledReadOfAnUntouchedDocumentKeepsItsSavedCopy) {
+    start({"--destination", "6", "--pace"});
+    doc->markSaved();
+    const cmcEeprom before = doc->document();
+    ASSERT_TRUE(readUntilData(false));
+    // Taking the destination renewed the untitled document.
+    EXPECT_FALSE(doc->savedCopy() == before);
+    EXPECT_TRUE(man.cancel());
+    EXPECT_TRUE(doc->document() == before);
+    EXPECT_TRUE(doc->savedCopy() == before);
+    EXPECT_FALSE(doc->isModified());
 }
 
 TEST_F(CloneSession, AWriteCannotBeCancelled) {
