@@ -130,6 +130,15 @@ void cmcCloneDrv::tick() {
         tickTimer.stop();
 }
 
+bool cmcCloneDrv::cancel() {
+    if (!busy() || !result)
+        return false;
+    tickTimer.stop();
+    result->code = Cancelled;
+    finish();
+    return true;
+}
+
 void cmcCloneDrv::finish() {
     port.close();
     state = Idle;

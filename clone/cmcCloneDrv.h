@@ -35,6 +35,8 @@ public:
         NotCompatible = 14,
         BadImage = 15,
         PortFailed = 17,
+        // Not a result of the link but the user's stop; outside the table of messages.
+        Cancelled = -1,
     };
 
     cmcCloneDrv();
@@ -61,6 +63,10 @@ public:
     bool startRead(const mm::Range* coverage, Completion completion, void* context);
     bool startWrite(const cmcEeprom& image, const mm::Range* ranges, Completion completion,
                     void* context);
+
+    // Ends the running operation at once, without draining: the port is closed and the
+    // completion gets the result with code Cancelled. False when nothing runs.
+    bool cancel();
 
     bool busy() const { return state != 0; }
     int32_t portNumber() const { return portNo; }

@@ -27,3 +27,19 @@ QByteArray cmcCloneEstimate::text(int64_t done, int64_t total, int64_t elapsedMs
     return cmcPlaceholders::fill(table.GetText("GI_AppInd_Clone_Remaining"),
                                  {elapsed, clock(*left, table)});
 }
+
+int cmcCloneEstimate::percent(int64_t done, int64_t total) {
+    if (total <= 0 || done <= 0)
+        return 0;
+    return int(qMin<int64_t>(100, 100 * done / total));
+}
+
+QByteArray cmcCloneEstimate::percentText(int64_t done, int64_t total, int64_t elapsedMs,
+                                         cmcGTex& table) {
+    const QByteArray share = QByteArray::number(percent(done, total));
+    const std::optional<int64_t> left = secondsLeft(done, total, elapsedMs);
+    // Nothing left to wait for is not worth a time.
+    if (!left || *left == 0)
+        return cmcPlaceholders::fill(table.GetText("GI_Cli_Progress", 0), {share});
+    return cmcPlaceholders::fill(table.GetText("GI_Cli_Progress", 1), {share, clock(*left, table)});
+}

@@ -16,6 +16,10 @@ public:
     static QByteArray clock(int64_t seconds, cmcGTex& table);
     // The line shown under the progress bar.
     static QByteArray text(int64_t done, int64_t total, int64_t elapsedMs, cmcGTex& table);
+    // Whole percent done, 0 .. 100.
+    static int percent(int64_t done, int64_t total);
+    // The progress line of the command line: the percentage, then the time left once known.
+    static QByteArray percentText(int64_t done, int64_t total, int64_t elapsedMs, cmcGTex& table);
 
     // An estimate needs one bar segment's share of the bytes and a second of measuring.
     static constexpr int64_t MinimumShare = 32;

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,6 +31,8 @@ cuiCloneProgress::cuiCloneProgress(indCloneMan& man, QWidget* owner)
     connect(&repaintTimer, &QTimer::timeout, this, &cuiCloneProgress::tick);
     if (events)
         events->AddListener(onEvent, this);
+    // The session has disabled the main window, and with it this window; Cancel must work.
+    setEnabled(true);
 }
 
 cuiCloneProgress::~cuiCloneProgress() {
@@ -52,7 +55,31 @@ void cuiCloneProgress::build() {
     layout->setSpacing(TextSpacing);
     layout->addWidget(panel);
     layout->addWidget(times);
+    if (QWidget* control = sessionControl())
+        layout->addWidget(control, 0, cancelButton ? Qt::AlignRight : Qt::AlignLeft);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// Cancel for a read, the line saying why there is none for a write, nothing otherwise.
+QWidget* cuiCloneProgress::sessionControl() {
+    cmcGTex& table = cmcGTex::app();
+    if (manager.operation() == cmcCloneDrv::Read) {
+        cancelButton =
+            new QPushButton(table.display(table.GetText("GI_AppInd_Clone_Cancel")), this);
+        // Enter must not stop a read by accident.
+        cancelButton->setAutoDefault(false);
+        connect(cancelButton, &QPushButton::clicked, this, &cuiCloneProgress::cancel);
+        return cancelButton;
+    }
+    if (manager.operation() == cmcCloneDrv::Write)
+        return new QLabel(table.display(table.GetText("GI_AppInd_Clone_NoCancel")), this);
+    return nullptr;
+}
+
+// The session's end (event 40) takes the window away.
+void cuiCloneProgress::cancel() {
+    cancelButton->setEnabled(false);
+    manager.cancel();
 }
 
 void cuiCloneProgress::start() {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 class QLabel;
+class QPushButton;
 class cmcEvMan;
 class cuiCloneBar;
 class indCloneMan;
@@ -12,7 +13,8 @@ struct cmcEvent;
 
 // The "Cloning" tool window of a running read or write: the segment bar over the elapsed time
 // and the time still to go, centred over its owner. The user cannot close it; it goes away by
-// itself when the manager reports the end of the session (event 40).
+// itself when the manager reports the end of the session (event 40). A read can be stopped with
+// its Cancel button; a write says that it cannot be stopped.
 class cuiCloneProgress : public QDialog {
     Q_OBJECT
 public:
@@ -32,6 +34,8 @@ protected:
 
 private:
     void build();
+    QWidget* sessionControl();
+    void cancel();
     void centreOverOwner();
     void tick();
     void refresh();
@@ -42,6 +46,7 @@ private:
     cmcEvMan* events;
     cuiCloneBar* bar = nullptr;
     QLabel* times = nullptr;
+    QPushButton* cancelButton = nullptr;
     QTimer repaintTimer;
     QElapsedTimer clock;
 };

@@ -1,5 +1,6 @@
 #include "indCloneMan.h"
 
+#include "cmcCellNames.h"
 #include "cmcCloneFrame.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
@@ -7,6 +8,7 @@
 
 namespace {
 
+constexpr int StatusText = 4;
 constexpr int SessionStarted = 38;
 constexpr int SessionEnded = 39;
 constexpr int ProgressClosed = 40;
@@ -16,6 +18,7 @@ constexpr int RequestWaitMs = 200;
 constexpr int HighSpeedRequestPreamble = 12;
 constexpr int WriteBlockSize = 32;
 constexpr int AcknowledgeTimeoutMs = 10000;
+constexpr quint32 StatusBackground = 0xFF00000F; // the button face
 
 void send(int number, int first = 0) {
     if (cmcEvMan* events = cmcEvMan::app())
@@ -124,6 +127,10 @@ int indCloneMan::filledSegments(int64_t done, int64_t total) {
     return total > 0 ? int((BarSegments + 1) * done / total) : 0;
 }
 
+bool indCloneMan::cancel() {
+    return canCancel() && drv.cancel();
+}
+
 void indCloneMan::onDone(void* context, dst_CDrv_Result& result) {
     static_cast<indCloneMan*>(context)->done(result);
 }
@@ -140,10 +147,7 @@ void indCloneMan::done(dst_CDrv_Result& result) {
         else
             result.code = cmcCloneDrv::NotEnoughData;
     }
-    const QByteArray text = errorMessage(result.code, drv.portNumber());
-    if (!text.isEmpty())
-        cmcPrompt::app().message(
-            cmcPrompt::titled(text, cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop));
+    report(result);
     send(ProgressClosed);
     send(SessionEnded, result.code == cmcCloneDrv::Ok ? 1 : 0);
     if (completion) {
@@ -153,8 +157,23 @@ void indCloneMan::done(dst_CDrv_Result& result) {
     }
 }
 
+// The user knows that they stopped the read; a line in the status bar is enough.
+void indCloneMan::report(const dst_CDrv_Result& result) {
+    if (result.code == cmcCloneDrv::Cancelled) {
+        if (cmcEvMan* events = cmcEvMan::app())
+            events->SendText(StatusText, int32_t(cmcCellNames::clWindowText),
+                             int32_t(StatusBackground),
+                             cmcGTex::app().GetText("GI_AppInd_Clone_Cancelled").constData());
+        return;
+    }
+    const QByteArray text = errorMessage(result.code, drv.portNumber());
+    if (!text.isEmpty())
+        cmcPrompt::app().message(
+            cmcPrompt::titled(text, cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop));
+}
+
 QByteArray indCloneMan::errorMessage(int code, int port) {
-    if (code == 0)
+    if (code == cmcCloneDrv::Ok || code == cmcCloneDrv::Cancelled)
         return {};
     QByteArray head = cmcGTex::app().GetText("GI_Mess_CloneErr_Head", code);
     QByteArray lines;

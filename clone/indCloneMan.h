@@ -34,6 +34,13 @@ public:
     bool startWrite(const cmcEeprom& image, const mm::Range* ranges, Callback completion,
                     void* context);
     bool busy() const { return drv.busy(); }
+    // Only a read may be stopped halfway: it has changed nothing yet, while a half-written
+    // receiver is worse off than one never written. Cancelling ends the read at once with
+    // the code cmcCloneDrv::Cancelled, reported by a status line instead of a message box.
+    bool canCancel() const { return busy() && mode == cmcCloneDrv::Read; }
+    bool cancel();
+    // The operation of the running or last session (cmcCloneDrv::Mode), 0 before the first.
+    int operation() const { return mode; }
 
     // Share of the read or write done, 0 .. 1; segments of the 32-segment bar to fill.
     double progress() const;
@@ -57,6 +64,7 @@ private:
     bool begin(int mode, Callback completion, void* context);
     static void onDone(void* context, dst_CDrv_Result& result);
     void done(dst_CDrv_Result& result);
+    void report(const dst_CDrv_Result& result);
     bool showProgress(bool started);
 
     Callback informationHandler = nullptr;

@@ -76,6 +76,7 @@ bool indCloneSession::read() {
         return false;
     doc.noteDestination();
     documentBefore = doc.document();
+    savedBefore = doc.savedCopy();
     modifiedBefore = doc.isModified();
     firstQuery = true;
     command = Command::Read;
@@ -191,7 +192,7 @@ void indCloneSession::readInformationDone(const dst_CDrv_Result& result) {
 void indCloneSession::readDone(dst_CDrv_Result& result) {
     if (result.code != cmcCloneDrv::Ok) {
         restoreAfterFailedRead();
-        end(Outcome::CloneFailed);
+        end(result.code == cmcCloneDrv::Cancelled ? Outcome::Cancelled : Outcome::CloneFailed);
         return;
     }
     doc.adoptClonedImage(result.image);
@@ -200,9 +201,14 @@ void indCloneSession::readDone(dst_CDrv_Result& result) {
 
 void indCloneSession::restoreAfterFailedRead() {
     doc.applyPendingDestination();
-    if (doc.document() == documentBefore)
+    // Taking the receiver's destination may have converted the document, or renewed an
+    // untitled one together with its saved copy.
+    if (doc.document() == documentBefore && doc.isModified() == modifiedBefore &&
+        doc.savedCopy() == savedBefore)
         return;
     doc.document() = documentBefore;
+    if (savedBefore == documentBefore)
+        doc.markSaved();
     doc.setModified(modifiedBefore);
     doc.documentReplaced();
 }

@@ -24,6 +24,8 @@ public:
         // The receiver's destination was not taken, or a confirmation was cancelled.
         Declined,
         SettingErrors,
+        // The user stopped the read; the document is as it was before the command.
+        Cancelled,
     };
 
     static constexpr int RecordSize = 35;
@@ -89,6 +91,7 @@ private:
     // The document as it stood before a read, so that a failed read leaves it as it was even
     // when the receiver's destination was taken on the way.
     cmcEeprom documentBefore;
+    cmcEeprom savedBefore;
     bool modifiedBefore = false;
     Outcome state = Outcome::Idle;
     int code = 0;

@@ -125,6 +125,20 @@ TEST_F(CloneDrv, StartingWhileBusyIsRefused) {
     EXPECT_EQ(run(), 5);
 }
 
+TEST_F(CloneDrv, CancelEndsTheOperationAtOnce) {
+    EXPECT_FALSE(drv.cancel());
+    ASSERT_TRUE(drv.startRead(mm::ReadRanges, store, this));
+    EXPECT_TRUE(drv.cancel());
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(result.code, cmcCloneDrv::Cancelled);
+    EXPECT_EQ(result.mode, cmcCloneDrv::Read);
+    EXPECT_FALSE(drv.busy());
+    EXPECT_FALSE(drv.cancel());
+    // Nothing is left running: the next operation starts and ends as usual.
+    finished = false;
+    EXPECT_EQ(information(), cmcCloneDrv::NoAnswer);
+}
+
 TEST_F(CloneDrv, ReadOfTheWholeReceiverArea) {
     const cmcEeprom image = patternImage();
     receiver.respond = [&](const QByteArray& frame) {

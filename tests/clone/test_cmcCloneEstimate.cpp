@@ -44,6 +44,16 @@ TEST(cmcCloneEstimate, TextShowsOnlyTheElapsedTimeUntilItCanEstimate) {
     EXPECT_EQ(cmcCloneEstimate::text(5651, 28256, 12500, table), "0:12 elapsed, about 0:51 left");
 }
 
+TEST(cmcCloneEstimate, PercentTextAddsTheTimeLeftOnceKnown) {
+    cmcGTex& table = cmcGTex::app();
+    EXPECT_EQ(cmcCloneEstimate::percentText(0, 28256, 0, table), "0%");
+    EXPECT_EQ(cmcCloneEstimate::percentText(500, 28256, 5000, table), "1%");
+    EXPECT_EQ(cmcCloneEstimate::percentText(14128, 28256, 12000, table), "50%, about 0:12 left");
+    EXPECT_EQ(cmcCloneEstimate::percentText(28256, 28256, 30000, table), "100%");
+    EXPECT_EQ(cmcCloneEstimate::percent(28255, 28256), 99);
+    EXPECT_EQ(cmcCloneEstimate::percent(5, 0), 0);
+}
+
 TEST(cmcPlaceholders, ValuesFillThePlacesFromTheLeft) {
     EXPECT_EQ(cmcPlaceholders::fill("%s elapsed, about %s left", {"0:12", "0:58"}),
               "0:12 elapsed, about 0:58 left");

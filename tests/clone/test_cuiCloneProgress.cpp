@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -117,6 +118,11 @@ QByteArray mapPort(void* context, int) {
 
 void keepResult(void*, dst_CDrv_Result&) {}
 
+void keepStatus(void* context, cmcEvent& event) {
+    if (event.number == 4)
+        *static_cast<QByteArray*>(context) = event.text();
+}
+
 void finished(void* context, dst_CDrv_Result& result) {
     *static_cast<int*>(context) = result.code;
 }
@@ -179,6 +185,51 @@ TEST_F(CloneProgressSession, FollowsAReadUntilItEnds) {
     EXPECT_TRUE(prompt.window.isNull() || !prompt.window->isVisible());
     deleteLeftovers();
     EXPECT_TRUE(prompt.window.isNull());
+}
+
+TEST_F(CloneProgressSession, CancelStopsAReadAtOnceWithoutAMessage) {
+    QByteArray status;
+    events.AddListener(keepStatus, &status);
+    // The session disables the main window, the progress window's owner.
+    owner.setEnabled(false);
+    ASSERT_TRUE(manager.startRead(mm::ReadRanges, finished, &code));
+    ASSERT_FALSE(prompt.window.isNull());
+    auto* cancel = prompt.window->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_TRUE(cancel->isEnabled());
+    ASSERT_TRUE(waitFor([&] { return manager.bytesDone() > 0 || code >= 0; }));
+    ASSERT_TRUE(manager.busy());
+
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_EQ(code, cmcCloneDrv::Cancelled);
+    EXPECT_FALSE(manager.busy());
+    EXPECT_TRUE(prompt.texts.isEmpty());
+    EXPECT_EQ(status, cmcGTex::app().GetText("GI_AppInd_Clone_Cancelled"));
+    EXPECT_TRUE(prompt.window.isNull() || !prompt.window->isVisible());
+    deleteLeftovers();
+    EXPECT_TRUE(prompt.window.isNull());
+}
+
+TEST_F(CloneProgressSession, AWriteHasNoCancelAndSaysSo) {
+    receiver.respond = [](const QByteArray& frame) {
+        return uint8_t(frame[3]) == cmcCloneFrame::EndOfData
+                   ? QByteArray("\xFE\xFE\xEF\xEE\xE6\x00\xFD", 7)
+                   : QByteArray();
+    };
+    cmcEeprom image;
+    image.resize(mm::ImageSize);
+    ASSERT_TRUE(manager.startWrite(image, mm::WriteRanges, finished, &code));
+    ASSERT_FALSE(prompt.window.isNull());
+    EXPECT_EQ(prompt.window->findChild<QPushButton*>(), nullptr);
+    bool saysSo = false;
+    for (const QLabel* label : prompt.window->findChildren<QLabel*>())
+        saysSo = saysSo || label->text() == "A write cannot be cancelled.";
+    EXPECT_TRUE(saysSo);
+    EXPECT_FALSE(manager.canCancel());
+    EXPECT_FALSE(manager.cancel());
+    ASSERT_TRUE(waitFor([&] { return code >= 0; }));
+    EXPECT_EQ(code, cmcCloneDrv::Ok);
 }
 
 } // namespace

@@ -11,6 +11,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -41,13 +47,57 @@ protected:
         process.setProcessEnvironment(environment);
         process.start(MAVIK_CLI, arguments);
         CliRun run;
-        if (!process.waitForFinished(120000))
+        if (!process.waitForFinished(ProcessLimitMs))
             return run;
         run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         run.out = process.readAllStandardOutput();
         run.err = process.readAllStandardError();
         return run;
     }
+
+    // Runs the command with a pseudo-terminal as its standard streams; run.err gets everything
+    // the terminal showed.
+    CliRun cliOnTerminal(const QStringList& arguments) {
+        std::vector<std::string> words{MAVIK_CLI};
+        for (const QString& argument : arguments)
+            words.push_back(argument.toStdString());
+        std::vector<std::string> settings{"HOME=" + dir.path().toStdString(),
+                                          "XDG_CONFIG_HOME=" + file("config").toStdString(),
+                                          "XDG_RUNTIME_DIR=" + file("run").toStdString()};
+        std::vector<char*> argv;
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        std::vector<char*> environment;
+        for (std::string& setting : settings)
+            environment.push_back(setting.data());
+        environment.push_back(nullptr);
+        CliRun run;
+        int terminal = -1;
+        const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+        if (child < 0)
+            return run;
+        if (child == 0) {
+            execve(argv[0], argv.data(), environment.data());
+            _exit(127);
+        }
+        char chunk[4096];
+        pollfd watch{terminal, POLLIN, 0};
+        // The terminal reports an error once the command has ended and closed its side.
+        while (poll(&watch, 1, ProcessLimitMs) > 0) {
+            const ssize_t got = read(terminal, chunk, sizeof chunk);
+            if (got <= 0)
+                break;
+            run.err.append(chunk, got);
+        }
+        close(terminal);
+        int status = 0;
+        if (waitpid(child, &status, 0) == child && WIFEXITED(status))
+            run.status = WEXITSTATUS(status);
+        return run;
+    }
+
+    static constexpr int ProcessLimitMs = 120000;
 
     // A clone file of the destination's default image with a few channels of its own, saved
     // as the program saves it.
@@ -110,6 +160,8 @@ TEST_P(CliCloneSpeed, ReadTakesTheWholeReceiver) {
                            QStringList{file("read.kcf")});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     EXPECT_EQ(receiverArea(file("read.kcf")), receiverArea(source));
+    // Standard error is a pipe here: no progress line.
+    EXPECT_FALSE(run.err.contains('\r') || run.err.contains('%')) << run.err.constData();
 }
 
 TEST_P(CliCloneSpeed, WriteDeliversTheWholeDocument) {
@@ -119,6 +171,7 @@ TEST_P(CliCloneSpeed, WriteDeliversTheWholeDocument) {
         cli(QStringList{"write", "--device", sim.device()} + speed() + QStringList{source});
     ASSERT_EQ(run.status, 0) << run.err.constData();
     EXPECT_EQ(receiverArea(file("written.kcf")), receiverArea(source));
+    EXPECT_FALSE(run.err.contains('\r') || run.err.contains('%')) << run.err.constData();
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, CliCloneSpeed, testing::Values(false, true),
@@ -171,6 +224,27 @@ INSTANTIATE_TEST_SUITE_P(
         return QByteArray(info.param.fault).replace('-', '_').toStdString() + "_" +
                info.param.command;
     });
+
+TEST_F(CliClone, ReadOnATerminalShowsItsProgressInPlace) {
+    const QString source = cloneFile("source.kcf", 6);
+    SimProcess sim({"--image", source});
+    const CliRun run = cliOnTerminal({"read", "--device", sim.device(), file("read.kcf")});
+    ASSERT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_EQ(receiverArea(file("read.kcf")), receiverArea(source));
+    EXPECT_TRUE(run.err.contains("\r0%")) << run.err.constData();
+    EXPECT_TRUE(run.err.contains("\r100%")) << run.err.constData();
+}
+
+TEST_F(CliClone, AFailureOnATerminalStartsOnANewLine) {
+    SimProcess sim({"--destination", "6", "--fault", "missing-block"});
+    const CliRun run = cliOnTerminal({"read", "--device", sim.device(), file("read.kcf")});
+    EXPECT_EQ(run.status, 8);
+    // The progress line ends before the message; the terminal shows a line end as CR LF.
+    const qsizetype at = run.err.indexOf(headLine(8));
+    ASSERT_GT(at, 2) << run.err.constData();
+    EXPECT_EQ(run.err.mid(at - 2, 2), "\r\n");
+    EXPECT_TRUE(run.err.left(at).contains("\r0%")) << run.err.constData();
+}
 
 TEST_F(CliClone, PortThatCannotBeOpenedNamesItsNumber) {
     QFile notATerminal(file("plain-file"));

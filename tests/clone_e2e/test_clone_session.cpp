@@ -33,6 +33,16 @@ protected:
     void showCloneInformation() override { ++informationShown; }
 };
 
+// A document that remembers the title it last gave the window.
+class TitledDocument : public indDocument {
+public:
+    using indDocument::indDocument;
+    QByteArray title;
+
+protected:
+    void showTitle(const QByteArray& text) override { title = text; }
+};
+
 // A document of destination 9 with an unsaved edit, and a session on it against a simulator
 // of destination 6.
 class CloneSession : public testing::Test {
@@ -47,7 +57,7 @@ protected:
             QStringList{}, QSize(1024, 768));
         settings->destination = 9;
         cmcPrompt::install(&prompt);
-        doc = std::make_unique<indDocument>(*settings, events, prompt);
+        doc = std::make_unique<TitledDocument>(*settings, events, prompt);
         doc->start();
         doc->document().writeBlock(mm::Comment, reinterpret_cast<const uint8_t*>("EDITED"), 6);
         doc->setModified(true);
@@ -57,6 +67,8 @@ protected:
                 auto* self = static_cast<CloneSession*>(context);
                 if (e.number == 39)
                     self->ended.push_back(e.first);
+                if (e.number == 4)
+                    self->status = e.text();
                 if (e.number == 35 || (e.number >= 38 && e.number <= 40))
                     self->window.push_back(e.number);
             },
@@ -72,6 +84,19 @@ protected:
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
+    // Runs a read, taking the receiver's destination, until its first data have arrived.
+    bool readUntilData(bool unsavedEdit = true) {
+        if (unsavedEdit)
+            prompt.answer(cmcPrompt::AnswerNo); // do not save the edit
+        prompt.answer(cmcPrompt::AnswerOk);     // take the receiver's destination
+        if (!session->read())
+            return false;
+        while (session->outcome() == indCloneSession::Outcome::Running &&
+               !(man.canCancel() && man.bytesDone() > 0))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return man.canCancel();
+    }
+
     QByteArray lastMessage() const {
         const QList<cmcPrompt::Message> shown = prompt.messages();
         return shown.isEmpty() ? QByteArray() : shown.back().text;
@@ -82,10 +107,11 @@ protected:
     std::unique_ptr<indEnviron> settings;
     cmcEvMan events;
     cmcScriptPrompt prompt;
-    std::unique_ptr<indDocument> doc;
+    std::unique_ptr<TitledDocument> doc;
     indCloneMan man;
     std::unique_ptr<WindowSession> session;
     std::vector<int> ended;
+    QByteArray status;
     // Session started (38), progress closed (40), session ended (39), in order.
     std::vector<int> window;
 };
@@ -143,6 +169,62 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ReadFault>& info) {
         return QByteArray(info.param.fault).replace('-', '_').toStdString();
     });
+
+TEST_F(CloneSession, CancelledReadLeavesTheDocumentAsItWasAndClosesThePort) {
+    start({"--destination", "6", "--pace"});
+    const cmcEeprom before = doc->document();
+    const QByteArray title = doc->title;
+    ASSERT_FALSE(title.isEmpty());
+    ASSERT_TRUE(readUntilData());
+    EXPECT_EQ(settings->destination, 6); // taken on the way
+
+    EXPECT_TRUE(man.cancel());
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Cancelled);
+    EXPECT_FALSE(man.busy());
+    EXPECT_TRUE(doc->document() == before);
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(doc->title, title);
+    EXPECT_TRUE(doc->fileName().isEmpty());
+    EXPECT_EQ(settings->destination, 9);
+    // Only the two questions of the command; the cancel itself is a status line.
+    EXPECT_EQ(prompt.messages().size(), 2);
+    EXPECT_EQ(status, cmcGTex::app().GetText("GI_AppInd_Clone_Cancelled"));
+    EXPECT_EQ(ended.back(), 0);
+    EXPECT_EQ(std::vector<int>(window.end() - 2, window.end()), (std::vector<int>{40, 39}));
+
+    // The port was closed: the next read opens it again and receives data.
+    ASSERT_TRUE(readUntilData());
+    EXPECT_TRUE(man.cancel());
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Cancelled);
+    EXPECT_TRUE(doc->document() == before);
+}
+
+TEST_F(CloneSession, CancelledReadOfAnUntouchedDocumentKeepsItsSavedCopy) {
+    start({"--destination", "6", "--pace"});
+    doc->markSaved();
+    const cmcEeprom before = doc->document();
+    ASSERT_TRUE(readUntilData(false));
+    // Taking the destination renewed the untitled document.
+    EXPECT_FALSE(doc->savedCopy() == before);
+    EXPECT_TRUE(man.cancel());
+    EXPECT_TRUE(doc->document() == before);
+    EXPECT_TRUE(doc->savedCopy() == before);
+    EXPECT_FALSE(doc->isModified());
+}
+
+TEST_F(CloneSession, AWriteCannotBeCancelled) {
+    start({"--destination", "9"});
+    prompt.answer(cmcPrompt::AnswerOk);
+    ASSERT_TRUE(session->write());
+    while (session->outcome() == indCloneSession::Outcome::Running &&
+           !(man.operation() == cmcCloneDrv::Write && man.bytesDone() > 0))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ASSERT_TRUE(man.busy());
+    EXPECT_FALSE(man.canCancel());
+    EXPECT_FALSE(man.cancel());
+    finish();
+    EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded) << session->resultCode();
+}
 
 TEST_F(CloneSession, DecliningTheDestinationEndsWithoutReading) {
     start({"--destination", "6"});

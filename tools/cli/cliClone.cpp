@@ -54,8 +54,8 @@ cliClone::cliClone(const Options& given, cliPrompt::Command command)
                                                : std::make_unique<QCoreApplication>(argc, argv)),
       options(given), prompt(command, given.yes) {
     environ = std::make_unique<indEnviron>(places(), QStringList(), QSize(800, 600));
-    cmcPrompt::install(&prompt);
-    doc = std::make_unique<indDocument>(*environ, events, prompt);
+    cmcPrompt::install(&progress);
+    doc = std::make_unique<indDocument>(*environ, events, progress);
     session = std::make_unique<indCloneSession>(*doc, *environ, events, man);
     cmcComm::setDeviceMap(deviceOf, this);
     man.setPort(options.port);
@@ -88,6 +88,7 @@ int cliClone::run(bool (indCloneSession::*start)()) {
         return prompt.declined() ? Declined : cmcCloneDrv::PortFailed;
     while (session->outcome() == indCloneSession::Outcome::Running)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    progress.finish();
     switch (session->outcome()) {
     case indCloneSession::Outcome::Succeeded:
         return 0;

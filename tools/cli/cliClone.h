@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cliProgress.h"
 #include "cliPrompt.h"
 #include "cmcEvMan.h"
 #include "indCloneMan.h"
@@ -60,5 +61,7 @@ private:
     cliPrompt prompt;
     std::unique_ptr<indDocument> doc;
     indCloneMan man;
+    // In front of the prompt: a read or write shows its progress on a terminal.
+    cliProgress progress{man, prompt};
     std::unique_ptr<indCloneSession> session;
 };
