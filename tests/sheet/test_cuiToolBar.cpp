@@ -53,8 +53,9 @@ TEST(cuiToolBar, BuildsTheMainToolbarFromTheDefinitions) {
     toolBar.build("GI_ToolBar_Main");
     ASSERT_EQ(toolBar.rows().size(), 1);
     EXPECT_EQ(layoutOf(toolBar.rows()[0]),
-              "New Open Save | Print | Read <- Receiver Write -> Receiver | Help");
-    for (const char* hint : {"New", "Open", "Save", "Print", "Read <- Receiver", "Help"})
+              "New Open Save | Undo Redo | Print | Read <- Receiver Write -> Receiver | Help");
+    for (const char* hint :
+         {"New", "Open", "Save", "Undo", "Redo", "Print", "Read <- Receiver", "Help"})
         EXPECT_FALSE(buttonNamed(toolBar, hint)->icon().isNull()) << hint;
 }
 
