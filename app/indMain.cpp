@@ -130,8 +130,10 @@ void indMain::startUp() {
     start();
 }
 
+// Another document, or another state of it: the pages and the tree's marks follow.
 void indMain::refreshPages() {
     rebuildPage();
+    markTree();
 }
 
 void indMain::rebuildTree() {
