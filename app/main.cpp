@@ -10,10 +10,12 @@
 #include "indMain.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -41,10 +43,15 @@ int main(int argc, char** argv) {
     indEnviron settings(indEnviron::standardPlaces(), application.arguments(), workArea().size());
     if (!settings.allowedToRun())
         return 0;
+    QTranslator toolkit;
     if (settings.language == 1) {
         cmcGTex::chooseEdition(cmcGTex::Japanese);
         // The definitions' default face follows the language of the edition.
         QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+        // Qt's own dialogs and buttons (file and print dialogs, Yes and No) speak it too.
+        if (toolkit.load(QLocale(), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&toolkit);
     }
     cmcGTex& table = cmcGTex::app();
     cmcHelpGTex::app();
