@@ -1,15 +1,10 @@
 // CSV export and import of full pages: memory page 12 and bank A with 100 channels each, on
 // destination 0 (every column), through the files as the menu commands write and read them.
+#include "BenchPageData.h"
 #include "MemoryMap.h"
 #include "cmcCsvFile.h"
-#include "cmcEeprom.h"
-#include "cmcEvMan.h"
-#include "cmcEvent.h"
 #include "cmcGTex.h"
-#include "cmcPageData.h"
-#include "cmcPrompt.h"
 #include "datCh.h"
-#include "indDestination.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -20,35 +15,16 @@ namespace {
 constexpr int MemoryPage12 = 12;
 constexpr int BankA = 13;
 
-class Agreeing : public cmcPrompt {
+// Memory page 12 and bank A with 100 channels each.
+class Document : public BenchPageData {
 public:
-    Answer message(const Message&) override { return AnswerOk; }
-    QString chooseFile(const FileDialog&) override { return {}; }
-};
-
-// The main controller as the CSV files see it, the bank index rebuilt on event 42.
-class Document : public cmcPageData {
-public:
-    Document() {
-        for (cmcEeprom* image : {&document, &templ}) {
-            image->resize(mm::ImageSize);
-            image->loadTemplate(0);
-        }
+    Document() : BenchPageData(0) {
         for (int n = 0; n < mm::BankPositions; ++n) {
             put(1200 + n, datCh::NoBank, 0);
             put(n, 0, n);
         }
         document.rebuildBankIndex();
-        bus.AddListener(heard, this);
     }
-    ~Document() override { bus.RemoveListener(heard, this); }
-
-    cmcEeprom& image() override { return document; }
-    cmcEeprom& templateImage() override { return templ; }
-    indDestination bandPlan() const override { return indDestination(0); }
-    cmcEvMan& events() override { return bus; }
-    cmcPrompt& prompt() override { return agreeing; }
-    cmcGTex& table() override { return cmcGTex::app(); }
 
 private:
     void put(int number, int bank, int position) {
@@ -66,15 +42,6 @@ private:
         channel.bankPosition = position;
         channel.store(datCh::KindMemory, number);
     }
-    static void heard(void* context, cmcEvent& event) {
-        if (event.number == 42)
-            static_cast<Document*>(context)->document.rebuildBankIndex();
-    }
-
-    cmcEeprom document;
-    cmcEeprom templ;
-    cmcEvMan bus;
-    Agreeing agreeing;
 };
 
 void exportPage(benchmark::State& state, int pageIndex, int firstRecord) {

@@ -1,18 +1,13 @@
 // The real pages on the offscreen platform: opening memory page 12 (build and first paint with
 // the memory-field handler), typing a frequency into a channel until its row is repainted, and
 // opening the common settings page.
-#include "MemoryMap.h"
+#include "BenchPageData.h"
 #include "cmcCellNames.h"
-#include "cmcEeprom.h"
-#include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcPageCall.h"
-#include "cmcPageData.h"
-#include "cmcScriptPrompt.h"
 #include "cuiGrid.h"
 #include "cuiSheet.h"
 #include "datCh.h"
-#include "indDestination.h"
 #include "iuiPageFactory.h"
 
 #include <QApplication>
@@ -23,13 +18,9 @@
 namespace {
 
 // A document of destination 6 whose page 12 is full of channels.
-class Document : public cmcPageData {
+class Document : public BenchPageData {
 public:
-    Document() {
-        for (cmcEeprom* image : {&document, &templ}) {
-            image->resize(mm::ImageSize);
-            image->loadTemplate(6);
-        }
+    Document() : BenchPageData(6) {
         datCh channel(&document);
         for (int number = 1200; number < 1300; ++number) {
             channel.load(datCh::KindMemory, number);
@@ -39,18 +30,6 @@ public:
         }
         document.rebuildBankIndex();
     }
-    cmcEeprom& image() override { return document; }
-    cmcEeprom& templateImage() override { return templ; }
-    indDestination bandPlan() const override { return indDestination(6); }
-    cmcEvMan& events() override { return bus; }
-    cmcPrompt& prompt() override { return questions; }
-    cmcGTex& table() override { return cmcGTex::app(); }
-
-private:
-    cmcEeprom document;
-    cmcEeprom templ;
-    cmcEvMan bus;
-    cmcScriptPrompt questions;
 };
 
 std::unique_ptr<cuiSheet> open(Document& document, const QByteArray& call, QImage& canvas) {

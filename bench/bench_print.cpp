@@ -1,19 +1,15 @@
 // Printing on the offscreen platform: laying out one full memory channel page for a 600 dpi A4
 // printer, and printing every page of a fully used image into a PDF file.
+#include "BenchPageData.h"
 #include "MemoryMap.h"
-#include "cmcEeprom.h"
-#include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcPageData.h"
 #include "cmcPrintLayout.h"
-#include "cmcScriptPrompt.h"
 #include "cuiLook.h"
 #include "cuiPreview.h"
 #include "cuiPrintJob.h"
 #include "cuiPrintPage.h"
 #include "cuiPrinter.h"
 #include "datCh.h"
-#include "indDestination.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -23,13 +19,9 @@ namespace {
 
 // Destination 0 (every column shown) with all 1300 channels used and filed in the first 13
 // banks.
-class FullDocument : public cmcPageData {
+class FullDocument : public BenchPageData {
 public:
-    FullDocument() {
-        for (cmcEeprom* image : {&document, &templ}) {
-            image->resize(mm::ImageSize);
-            image->loadTemplate(0);
-        }
+    FullDocument() : BenchPageData(0) {
         datCh channel(&document);
         for (int number = 0; number < mm::MemoryChannels; ++number) {
             channel.load(datCh::KindMemory, number);
@@ -41,18 +33,6 @@ public:
         }
         document.rebuildBankIndex();
     }
-    cmcEeprom& image() override { return document; }
-    cmcEeprom& templateImage() override { return templ; }
-    indDestination bandPlan() const override { return indDestination(0); }
-    cmcEvMan& events() override { return bus; }
-    cmcPrompt& prompt() override { return questions; }
-    cmcGTex& table() override { return cmcGTex::app(); }
-
-private:
-    cmcEeprom document;
-    cmcEeprom templ;
-    cmcEvMan bus;
-    cmcScriptPrompt questions;
 };
 
 // Argument 0: the counting pass, which measures only; 1: the preview pass, which also draws

@@ -1,38 +1,26 @@
 // The setting checks over every check line of a fully used image, and Insert on a full memory
 // page with its overflow question answered OK and the bank index rebuilt on the image-changed
 // event, as the program does.
+#include "BenchPageData.h"
 #include "MemoryMap.h"
 #include "cmcCellNames.h"
-#include "cmcEeprom.h"
-#include "cmcEvMan.h"
 #include "cmcGTex.h"
-#include "cmcPageData.h"
-#include "cmcPrompt.h"
 #include "cmcRowOps.h"
 #include "cmcSettingChecks.h"
 #include "datCh.h"
 #include "datClipCh.h"
 #include "datRowContext.h"
-#include "indDestination.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class AlwaysOk : public cmcPrompt {
-public:
-    Answer message(const Message&) override { return AnswerOk; }
-    QString chooseFile(const FileDialog&) override { return {}; }
-};
-
 // Destination 6 with every memory channel, auto-write slot and scan edge in use, and the
 // first 13 banks full.
-class FullDocument : public cmcPageData {
+class FullDocument : public BenchPageData {
 public:
-    FullDocument() {
-        templ.loadTemplate(6);
-        document = templ;
+    FullDocument() : BenchPageData(6) {
         datCh record(&document);
         for (int n = 0; n < mm::MemoryChannels; ++n) {
             record.reset();
@@ -53,28 +41,7 @@ public:
             record.store(datCh::KindScanEdge, n);
         }
         document.rebuildBankIndex();
-        bus.AddListener(heard, this);
     }
-    ~FullDocument() override { bus.RemoveListener(heard, this); }
-
-    cmcEeprom& image() override { return document; }
-    cmcEeprom& templateImage() override { return templ; }
-    indDestination bandPlan() const override { return indDestination(6); }
-    cmcEvMan& events() override { return bus; }
-    cmcPrompt& prompt() override { return ok; }
-    cmcGTex& table() override { return cmcGTex::app(); }
-
-    cmcEeprom document;
-
-private:
-    static void heard(void* context, cmcEvent& event) {
-        if (event.number == cmcRowOps::ImageChanged)
-            static_cast<FullDocument*>(context)->document.rebuildBankIndex();
-    }
-
-    cmcEeprom templ;
-    cmcEvMan bus;
-    AlwaysOk ok;
 };
 
 void BM_SettingChecksFullImage(benchmark::State& state) {
