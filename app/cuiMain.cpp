@@ -105,7 +105,9 @@ void cuiMain::buildPanes() {
     panes->setStretchFactor(1, 1);
     setCentralWidget(panes);
     rebuildPageTree();
-    const int treeWidth = std::max(MinimumPane, settings.splitter);
+    const int treeWidth = settings.splitterStored
+                              ? std::max(MinimumPane, settings.splitter)
+                              : std::max(settings.splitter, pageTree->labelWidth());
     panes->setSizes({treeWidth, std::max(MinimumPane, width() - treeWidth)});
     connect(pageTree, &cuiTree::nodeChosen, this,
             [this](const cmcCellObj& cell) { nodeChosen(cell.argument().value_or(QByteArray())); });
@@ -188,7 +190,11 @@ void cuiMain::tick() {
     }
 }
 
+// The menu's enabled states are kept current, not only when it opens: a shortcut of an item
+// that opened disabled would otherwise stay dead.
 void cuiMain::updateCommands() {
+    if (menuBuilder)
+        menuBuilder->update();
     if (tools)
         tools->update();
     if (portPanel) {
@@ -198,11 +204,20 @@ void cuiMain::updateCommands() {
     }
 }
 
-void cuiMain::clearInformation() {
+void cuiMain::clearInformation(KeyKind kind) {
+    if (kind == KeyKind::Move && noticeHeld)
+        return;
+    noticeHeld = false;
     status->setStatus({}, 0xFF000008, 0xFF00000F);
 }
 
+void cuiMain::cellActing(const datCellReq& request) {
+    committing = request.hasInput;
+    actionStarting();
+}
+
 void cuiMain::cellActed(const datCellReq& request) {
+    committing = false;
     restartEditCountdown();
     cellEdited();
     actionEnded(request);
@@ -252,6 +267,7 @@ void cuiMain::onEvent(void* context, cmcEvent& event) {
 void cuiMain::notification(const cmcEvent& event) {
     switch (event.number) {
     case StatusText:
+        noticeHeld = committing;
         if (status)
             status->setStatus(table.display(event.text()), quint32(event.first),
                               quint32(event.second));

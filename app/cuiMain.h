@@ -60,8 +60,8 @@ public:
 
     // cuiDispatch
     void updateCommands() override;
-    void clearInformation() override;
-    void cellActing(const datCellReq&) override { actionStarting(); }
+    void clearInformation(KeyKind kind) override;
+    void cellActing(const datCellReq& request) override;
     void cellActed(const datCellReq& request) override;
 
 protected:
@@ -106,4 +106,8 @@ private:
     cmcPagePositions positions;
     cmcTask* ticker = nullptr;
     std::unique_ptr<cmcTick> editCountdown;
+    // A committed edit is being carried out; what it says in the status bar stays while the
+    // cursor moves.
+    bool committing = false;
+    bool noticeHeld = false;
 };

@@ -98,6 +98,9 @@ cmcPrompt::Answer cuiWidgetPrompt::message(const Message& message) {
     QMessageBox box(iconOf(message.icon), texts.display(message.caption),
                     texts.display(message.text), buttonsOf(message.buttons), owner());
     box.setDefaultButton(buttonOf(message.defaultAnswer));
+    // A question asked during a clone operation comes while the main window is disabled; as a
+    // window of its own it can be enabled all the same.
+    box.setEnabled(true);
     return answerOf(box.exec(), message.defaultAnswer);
 }
 
@@ -115,6 +118,7 @@ QString cuiWidgetPrompt::chooseFile(const FileDialog& request) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
+    dialog.setEnabled(true);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

@@ -182,7 +182,13 @@ QString indDocument::recentMenuCaption(int position) {
 }
 
 bool indDocument::mayClose() {
-    return confirmSave(Named) != cmcPrompt::AnswerCancel;
+    return !cloning && confirmSave(Named) != cmcPrompt::AnswerCancel;
+}
+
+void indDocument::setCloneRunning(bool running) {
+    cloning = running;
+    if (mainWindowVisible())
+        setMainWindowEnabled(!running);
 }
 
 cmcPrompt::Answer indDocument::askKeepDestination() {
@@ -409,7 +415,7 @@ void indDocument::onEvent(void* context, cmcEvent& event) {
     case CloneStarted:
     case CloneEnded:
     case CloneWindowClosed:
-        if (self->mainWindowVisible())
+        if (self->mainWindowVisible() && !self->cloning)
             self->setMainWindowEnabled(event.number != CloneStarted);
         break;
     case ChannelsChanged:

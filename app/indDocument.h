@@ -107,6 +107,13 @@ protected:
     // A clone session keeps the visible main window disabled while it runs.
     virtual void setMainWindowEnabled(bool enabled) { (void)enabled; }
 
+public:
+    // A clone operation runs from its first information query to the end of its read or write;
+    // the window stays disabled all that time, and closing is refused.
+    void setCloneRunning(bool running);
+    bool cloneRunning() const { return cloning; }
+
+protected:
     // Record codecs read the template through a mutable image.
     cmcEeprom& templateForRecords() { return templateCopy; }
 
@@ -131,6 +138,7 @@ private:
     cmcEeprom spare;
     QString name;
     bool modified = false;
+    bool cloning = false;
     uint32_t model = 0;
     uint32_t version = 0;
     int pendingDestination = 16;

@@ -101,6 +101,7 @@ void indEnviron::applyDefaults() {
     windowLeft = (screen.width() - windowWidth) / 2;
     windowTop = static_cast<int>((screen.height() - windowHeight) * 0.3);
     splitter = 200;
+    splitterStored = false;
     modelType = 0;
     setupDone = 0;
     destination = NoDestination;
@@ -149,7 +150,7 @@ bool indEnviron::readWindow(QSettings& store) {
     return inSection(store, "Window Position", [&] {
         return readInt(store, "Left", windowLeft) && readInt(store, "Top", windowTop) &&
                readInt(store, "Width", windowWidth) && readInt(store, "Height", windowHeight) &&
-               readInt(store, "SplitterV", splitter);
+               readInt(store, "SplitterV", splitter) && (splitterStored = true);
     });
 }
 

@@ -73,6 +73,8 @@ public:
     int windowWidth = 0;
     int windowHeight = 0;
     int splitter = 200;
+    // Whether the splitter came from the store; the first window fits the tree's labels.
+    bool splitterStored = false;
     int modelType = 0;
     int setupDone = 0;
     int destination = NoDestination;

@@ -143,9 +143,16 @@ void indMain::rebuildTree() {
         tree().findByArgument(open);
 }
 
+// The title starts with the file's name; the desktop's modified mark goes right after it. A
+// mark placeholder in the name itself is doubled, which Qt shows as the plain text.
 void indMain::showTitle(const QByteArray& title) {
     const QString text = cuiMain::table.display(title);
-    setWindowTitle(text);
+    const QString file = QFileInfo(displayName()).fileName();
+    const qsizetype nameLength = text.startsWith(file) ? file.size() : 0;
+    QString name = text.left(nameLength);
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(name + QStringLiteral("[*]") + text.mid(nameLength));
+    setWindowModified(isModified());
     QApplication::setApplicationDisplayName(QString());
 }
 

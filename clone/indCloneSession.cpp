@@ -60,6 +60,16 @@ void indCloneSession::send(int number, int first, int second) {
 void indCloneSession::end(Outcome outcome) {
     state = outcome;
     command = Command::None;
+    doc.setCloneRunning(false);
+}
+
+// The first query opens the operation for the document; the read or write that follows, and a
+// repeated query, belong to the same one.
+bool indCloneSession::begin(Command operation) {
+    firstQuery = true;
+    command = operation;
+    doc.setCloneRunning(true);
+    return startQuery();
 }
 
 bool indCloneSession::startQuery() {
@@ -78,9 +88,7 @@ bool indCloneSession::read() {
     documentBefore = doc.document();
     savedBefore = doc.savedCopy();
     modifiedBefore = doc.isModified();
-    firstQuery = true;
-    command = Command::Read;
-    return startQuery();
+    return begin(Command::Read);
 }
 
 bool indCloneSession::write() {
@@ -88,17 +96,13 @@ bool indCloneSession::write() {
     finishEdit();
     if (man.busy())
         return false;
-    firstQuery = true;
-    command = Command::Write;
-    return startQuery();
+    return begin(Command::Write);
 }
 
 bool indCloneSession::information() {
     if (man.busy())
         return false;
-    firstQuery = true;
-    command = Command::Information;
-    return startQuery();
+    return begin(Command::Information);
 }
 
 int indCloneSession::checkInformation(const dst_CDrv_Result& result, QByteArray& out) {

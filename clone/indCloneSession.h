@@ -65,6 +65,7 @@ private:
     static void onRead(void* context, dst_CDrv_Result& result);
     static void onCompletion(void* context, dst_CDrv_Result& result);
     void completed(dst_CDrv_Result& result);
+    bool begin(Command operation);
     bool startQuery();
     bool receiverMatches() const;
     bool firstQueryGoesOn(int flags);

@@ -232,4 +232,5 @@ public:
 
     static constexpr quint32 clWindow = 0xFF000005;
     static constexpr quint32 clWindowText = 0xFF000008;
+    static constexpr quint32 clBtnFace = 0xFF00000F;
 };

@@ -25,7 +25,8 @@ int cmcBankNameCell::act(datCellReq& request) {
     if (!isBank(bank) || request.mode == datCellReq::ListChoice)
         return Nothing;
     if (!request.hasInput)
-        return cmcTextEntry::startEditor(request, cmcTextEntry::withoutTrailingBlanks(name(bank)));
+        return cmcTextEntry::startEditor(request, cmcTextEntry::withoutTrailingBlanks(name(bank)),
+                                         mm::NameSize);
     cmcTextEntry::storeText(data.image(), mm::bankName(bank),
                             cmcTextEntry::channelName(request.input, mm::NameSize));
     cmcBankCaption::send(data.events(), data.image(), data.table(), bank);

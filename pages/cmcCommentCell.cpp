@@ -15,7 +15,8 @@ int cmcCommentCell::act(datCellReq& request) {
     if (request.mode == datCellReq::ListChoice)
         return Nothing;
     if (!request.hasInput)
-        return cmcTextEntry::startEditor(request, cmcTextEntry::withoutTrailingBlanks(text()));
+        return cmcTextEntry::startEditor(request, cmcTextEntry::withoutTrailingBlanks(text()),
+                                         mm::CommentSize);
     const QByteArray comment = cmcTextEntry::fixedText(request.input, mm::CommentSize);
     cmcTextEntry::storeText(data.image(), mm::Comment, comment);
     return Repaint;

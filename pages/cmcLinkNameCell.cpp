@@ -33,7 +33,8 @@ int cmcLinkNameCell::act(datCellReq& request) {
     if (!isLink(link))
         return Nothing;
     if (!request.hasInput)
-        return cmcTextEntry::startEditor(request, cmcTextEntry::withoutTrailingBlanks(name(link)));
+        return cmcTextEntry::startEditor(request, cmcTextEntry::withoutTrailingBlanks(name(link)),
+                                         mm::NameSize);
     cmcTextEntry::storeText(data.image(), mm::scanLinkName(link),
                             cmcTextEntry::channelName(request.input, mm::NameSize));
     data.events().Send(LinkNameChanged, link);

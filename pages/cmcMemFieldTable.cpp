@@ -157,6 +157,7 @@ int bankMarks(const datCh& c, const R&, const cmcEeprom& image) {
 }
 
 constexpr const char* OnOff = "GI_Sheet_Sel_Misc_OnOff2";
+using Entry = cmcEntryNotice::Entry;
 constexpr int BankNotices = datMemField::ChannelsChanged | datMemField::PageRedrawn;
 
 const datMemField Fields[] = {
@@ -164,9 +165,14 @@ const datMemField Fields[] = {
      .text = frequencyText,
      .edit = editFrequency,
      .marks = frequencyMarks,
-     .notices = datMemField::ChannelsChanged | datMemField::PageShown},
+     .notices = datMemField::ChannelsChanged | datMemField::PageShown,
+     .entry = Entry::Frequency},
     {.link = N::CL_Mch_Dup, .code = &datCh::duplex, .list = "GI_Sheet_Sel_Mch_Dup"},
-    {.link = N::CL_Mch_Offset_Freq, .text = offsetText, .edit = editOffset, .grey = offsetGrey},
+    {.link = N::CL_Mch_Offset_Freq,
+     .text = offsetText,
+     .edit = editOffset,
+     .grey = offsetGrey,
+     .entry = Entry::Offset},
     {.link = N::CL_Mch_TS_Pitch,
      .code = &datCh::step,
      .list = "GI_Sheet_Sel_Mch_TS_Pitch",
@@ -179,7 +185,11 @@ const datMemField Fields[] = {
      .marks = modeMarks},
     {.link = N::CL_Mch_AF_Filter, .code = &datCh::afFilter, .list = OnOff},
     {.link = N::CL_Mch_Att, .code = &datCh::attenuator, .list = OnOff},
-    {.link = N::CL_Mch_Name, .text = nameText, .edit = editName},
+    {.link = N::CL_Mch_Name,
+     .text = nameText,
+     .edit = editName,
+     .entry = Entry::Name,
+     .length = cmcMemInput::NameLength},
     {.link = N::CL_Mch_Scan_Skip, .code = &datCh::skip, .list = "GI_Sheet_Sel_Mch_Scan_Skip"},
     {.link = N::CL_Mch_Tone,
      .code = &datCh::toneMode,
@@ -203,7 +213,11 @@ const datMemField Fields[] = {
      .list = "GI_Sheet_Sel_Mch_Canceller",
      .chosen = cancellerChosen,
      .grey = notFm},
-    {.link = N::CL_Mch_TrainFreq, .text = trainText, .edit = editTrain, .grey = trainGrey},
+    {.link = N::CL_Mch_TrainFreq,
+     .text = trainText,
+     .edit = editTrain,
+     .grey = trainGrey,
+     .entry = Entry::Train},
     {.link = N::CL_Mch_Vsc, .code = &datCh::vsc, .list = OnOff, .chosen = vscChosen},
     {.link = N::CL_Mch_Bank_Group,
      .code = &datCh::bankGroup,
@@ -215,7 +229,8 @@ const datMemField Fields[] = {
      .text = positionText,
      .edit = editPosition,
      .marks = bankMarks,
-     .notices = BankNotices},
+     .notices = BankNotices,
+     .entry = Entry::Number},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "MemoryMap.h"
 #include "cmcCellKey.h"
 #include "cmcCellNames.h"
+#include "cmcEntryNotice.h"
 #include "cmcEvMan.h"
 #include "cmcMemFieldTable.h"
 #include "cmcPageData.h"
@@ -19,7 +20,13 @@ namespace {
 using N = cmcCellNames;
 using K = cmcCellKey;
 
-enum Notification { RedrawPage = 13, RedrawRecord = 16, PageShown = 41, ChannelsChanged = 42 };
+enum Notification {
+    StatusText = 4,
+    RedrawPage = 13,
+    RedrawRecord = 16,
+    PageShown = 41,
+    ChannelsChanged = 42
+};
 
 QByteArray withoutTrailingBlanks(QByteArray text) {
     while (text.endsWith(' '))
@@ -154,6 +161,7 @@ int cmcMemFields::actOnEntry(datCellReq& request, const datMemField& entry, cons
     // A blank cell (a position outside any bank) has nothing to edit.
     if (text.isEmpty())
         return Nothing;
+    request.editorLength = entry.length;
     if (K::isEnter(request.key)) {
         const QByteArray shownText = withoutTrailingBlanks(text);
         return K::openEditor(request, shownText, 0, int(shownText.size()));
@@ -203,11 +211,25 @@ int cmcMemFields::choose(const datMemField& listField, datCh& current, int choic
 
 int cmcMemFields::commit(const datMemField& entry, datCh& current, const QByteArray& input,
                          int row) {
-    if (!entry.edit || !entry.edit(current, input, data.bandPlan(), data.templateImage()))
+    if (!entry.edit || !entry.edit(current, input, data.bandPlan(), data.templateImage())) {
+        tell(entry, input, {}, false);
         return Nothing;
+    }
     if (!place(current))
         return Nothing;
-    return stored(entry, current, row);
+    const int result = stored(entry, current, row);
+    tell(entry, input, entry.text(current), true);
+    return result;
+}
+
+// Only an entry stored otherwise than typed, or refused, is worth a line.
+void cmcMemFields::tell(const datMemField& entry, const QByteArray& input, const QByteArray& shown,
+                        bool accepted) {
+    const cmcEntryNotice::Kind kind = cmcEntryNotice::judge(entry.entry, input, shown, accepted);
+    if (kind == cmcEntryNotice::Kind::AsTyped)
+        return;
+    data.events().SendText(StatusText, int32_t(N::clWindowText), int32_t(cmcCellNames::clBtnFace),
+                           cmcEntryNotice::line(data.table(), kind, input, shown).constData());
 }
 
 int cmcMemFields::stored(const datMemField& changed, datCh& current, int row) {

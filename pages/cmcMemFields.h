@@ -57,6 +57,8 @@ private:
     int choose(const datMemField& field, datCh& record, int choice, int row);
     int commit(const datMemField& field, datCh& record, const QByteArray& input, int row);
     int stored(const datMemField& field, datCh& record, int row);
+    void tell(const datMemField& field, const QByteArray& input, const QByteArray& shown,
+              bool accepted);
     QByteArray offeredList(const datMemField& field) const;
     bool offers(const QByteArray& list, int choice);
 

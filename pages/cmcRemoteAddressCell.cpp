@@ -23,7 +23,7 @@ int cmcRemoteAddressCell::act(datCellReq& request) {
     if (request.mode == datCellReq::ListChoice)
         return Nothing;
     if (!request.hasInput)
-        return cmcTextEntry::startEditor(request, text());
+        return cmcTextEntry::startEditor(request, text(), 0);
     const std::optional<int> value = typedAddress(request.input);
     if (!value)
         return Nothing;

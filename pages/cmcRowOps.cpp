@@ -11,13 +11,6 @@
 #include "datClipCh.h"
 #include "datRowContext.h"
 
-namespace {
-
-// Status texts are drawn in the window text colour on the button face.
-constexpr quint32 ButtonFace = 0xFF00000F;
-
-} // namespace
-
 bool cmcRowOps::command(cmcPageData& data, int link, datRowContext& row) {
     return command(data, link, row, datClipCh::global());
 }
@@ -44,9 +37,10 @@ void cmcRowOps::stop(const char* key) {
                            cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop});
 }
 
+// Status texts are drawn in the window text colour on the button face.
 void cmcRowOps::status(const char* key) {
-    data.events().SendText(StatusText, int32_t(cmcCellNames::clWindowText), int32_t(ButtonFace),
-                           data.table().GetText(key).constData());
+    data.events().SendText(StatusText, int32_t(cmcCellNames::clWindowText),
+                           int32_t(cmcCellNames::clBtnFace), data.table().GetText(key).constData());
 }
 
 void cmcRowOps::send(int number) {

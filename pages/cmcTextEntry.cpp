@@ -20,7 +20,8 @@ char nameCharacter(char c) {
 
 } // namespace
 
-int cmcTextEntry::startEditor(datCellReq& request, const QByteArray& current) {
+int cmcTextEntry::startEditor(datCellReq& request, const QByteArray& current, int length) {
+    request.editorLength = length;
     if (request.key == datCellReq::KeyEnter || request.key == datCellReq::KeyMouse) {
         request.editorText = current;
         request.selectionStart = 0;

@@ -15,8 +15,9 @@ public:
     static constexpr int KeyBlank = ' ';
 
     // Enter or a click opens the editor on the current text, all of it selected; a printable
-    // character opens it holding that character. Answers what the sheet must do.
-    static int startEditor(datCellReq& request, const QByteArray& current);
+    // character opens it holding that character. The editor takes at most `length` characters
+    // (0: no limit of the field's own). Answers what the sheet must do.
+    static int startEditor(datCellReq& request, const QByteArray& current, int length);
     static bool printable(int code) { return code >= 32 && code <= 126; }
 
     // A decimal number with an optional sign, blanks around it allowed; none for anything else.

@@ -17,7 +17,7 @@ int cmcWxChannelCell::act(datCellReq& request) {
     if (request.mode == datCellReq::ListChoice)
         return Nothing;
     if (!request.hasInput)
-        return cmcTextEntry::startEditor(request, text());
+        return cmcTextEntry::startEditor(request, text(), 0);
     const std::optional<qint64> typed = cmcTextEntry::decimal(request.input);
     if (!typed)
         return Nothing;

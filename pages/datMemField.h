@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcEntryNotice.h"
 #include "datCh.h"
 
 #include <QByteArray>
@@ -38,6 +39,10 @@ struct datMemField {
     Grey grey = nullptr;
     Marks marks = nullptr;
     int notices = 0;
+    // How typed text is taken, for the status line that tells what became of it.
+    cmcEntryNotice::Entry entry = cmcEntryNotice::Entry::Plain;
+    // The most characters the field stores, which the editor takes; 0 for no such limit.
+    int length = 0;
 
     bool isList() const { return code != nullptr; }
     // The list a destination offers: the one with "Auto" where it has it.

@@ -32,14 +32,17 @@ datRowContext iuiRowCommands::context(const datCellReq& request) const {
     return row;
 }
 
-void iuiRowCommands::follow(const datRowContext& row, int link) {
+// The cell answers the selection it wants afterwards: the sheet clears every range that a cell
+// does not ask for once the action is over.
+void iuiRowCommands::follow(const datRowContext& row, datCellReq& request) {
     page.clearRange();
     int column = -1;
     int r = -1;
-    if (page.findCell(link, row.cursor, column, r))
+    if (page.findCell(request.cell->link(), row.cursor, column, r))
         page.putCursor(column, r);
-    if (row.reselect && !row.dropSelection)
-        page.selectRange(link, row.reselectFirst, row.reselectLast, row.cursor);
+    request.rangeRequested = row.reselect && !row.dropSelection;
+    request.rangeFirst = row.reselectFirst;
+    request.rangeLast = row.reselectLast;
 }
 
 int iuiRowCommands::act(datCellReq& request) {
@@ -49,6 +52,6 @@ int iuiRowCommands::act(datCellReq& request) {
     datRowContext row = context(request);
     if (!cmcRowOps::command(data, request.commandLink, row))
         return cells->act(request);
-    follow(row, request.cell->link());
+    follow(row, request);
     return Repaint;
 }

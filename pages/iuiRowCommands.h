@@ -21,7 +21,7 @@ public:
 
 private:
     datRowContext context(const datCellReq& request) const;
-    void follow(const datRowContext& row, int link);
+    void follow(const datRowContext& row, datCellReq& request);
 
     iuiSh_ColCut_A& page;
     cmcPageData& data;

@@ -4,6 +4,7 @@
 #include "cmcDestinationDirective.h"
 #include "cmcEvMan.h"
 #include "cmcEvent.h"
+#include "cmcGTex.h"
 #include "cmcPageCall.h"
 #include "cmcPageData.h"
 #include "cuiFBitsR.h"
@@ -25,6 +26,15 @@ iuiSh_Common::iuiSh_Common(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table
 }
 
 iuiSh_Common::~iuiSh_Common() = default;
+
+// The page's own title line, chosen by its index, stands over the style's title.
+void iuiSh_Common::styleKey(QByteArrayView group) {
+    cuiSheet::styleKey(group);
+    const QByteArray title =
+        definitions().GetText("GI_AppInd_CommonTitle", pageIndex() - PageIndex);
+    if (!title.isEmpty())
+        setTitle(title);
+}
 
 void iuiSh_Common::directiveKey(QByteArrayView group) {
     const std::optional<int> skipped =

@@ -22,6 +22,7 @@ public:
     int pageIndex() const override { return PageIndex; }
 
 protected:
+    void styleKey(QByteArrayView group) override;
     void directiveKey(QByteArrayView group) override;
     void notification(cmcEvent& event) override;
 

@@ -6,6 +6,7 @@
 #include "cuiCellEditor.h"
 #include "cuiDispatch.h"
 #include "cuiGrid.h"
+#include "cuiGridInput.h"
 #include "cuiLook.h"
 #include "cuiSelectList.h"
 #include "cuiSheet.h"
@@ -101,6 +102,7 @@ void cuiActiveCell::answer(datCellReq& request, int result, int column, int row)
                           sheet.cellAt(column, row).index());
     else
         sheet.clearRange();
+    sheet.input().refreshPopupState();
     if (cuiDispatch* sink = sheet.dispatch())
         sink->updateCommands();
 }
@@ -119,14 +121,16 @@ void cuiActiveCell::openEditor(int column, int row, const datCellReq& request) {
         connect(cellEditor, &cuiCellEditor::lostFocus, this, [this] { closeEditor(true); });
         connect(cellEditor, &cuiCellEditor::keyTyped, this, [this] {
             if (cuiDispatch* sink = sheet.dispatch())
-                sink->clearInformation();
+                sink->clearInformation(cuiDispatch::KeyKind::Edit);
         });
     }
     editColumn = column;
     editRow = row;
     placeEditor(column, row);
     const QString text = sheet.definitions().display(request.editorText);
-    cellEditor->setPlainText(text.left(cuiCellEditor::MaxLength));
+    cellEditor->setLimit(request.editorLength > 0 ? request.editorLength
+                                                  : cuiCellEditor::MaxLength);
+    cellEditor->setPlainText(text.left(cellEditor->limit()));
     QTextCursor cursor = cellEditor->textCursor();
     const int start = std::clamp(request.selectionStart, 0, int(text.size()));
     cursor.setPosition(start);

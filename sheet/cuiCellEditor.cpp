@@ -16,6 +16,21 @@ cuiCellEditor::cuiCellEditor(QWidget* parent) : QPlainTextEdit(parent) {
     hide();
 }
 
+// Undo and Redo belong to the typing while there is typing to take back; after that they are
+// the program's, as in a text editor inside a document window.
+bool cuiCellEditor::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo) && !document()->isUndoAvailable();
+        const bool redo = key->matches(QKeySequence::Redo) && !document()->isRedoAvailable();
+        if (undo || redo) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void cuiCellEditor::keyPressEvent(QKeyEvent* event) {
     emit keyTyped();
     switch (event->key()) {
@@ -55,14 +70,17 @@ void cuiCellEditor::insertFromMimeData(const QMimeData* source) {
     insertPlainText(text);
 }
 
+// What went over the limit is what was just typed or pasted before the cursor; it goes again as
+// part of the same undo step, so the editor's undo history stays whole.
 void cuiCellEditor::limitLength() {
-    if (toPlainText().size() <= MaxLength)
+    const int excess = int(toPlainText().size()) - maximum;
+    if (excess <= 0)
         return;
-    QTextCursor cursor = textCursor();
-    const int place = std::min(cursor.position(), MaxLength);
-    const QSignalBlocker blocker(this);
-    setPlainText(toPlainText().left(MaxLength));
-    cursor = textCursor();
-    cursor.setPosition(place);
-    setTextCursor(cursor);
+    QTextCursor cut = textCursor();
+    const int end = cut.position() >= excess ? cut.position() : int(toPlainText().size());
+    cut.joinPreviousEditBlock();
+    cut.setPosition(end - excess);
+    cut.setPosition(end, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    cut.endEditBlock();
 }

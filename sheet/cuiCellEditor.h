@@ -11,6 +11,11 @@ public:
 
     explicit cuiCellEditor(QWidget* parent);
 
+    // The most characters the editor takes: what the field stores, so the limit shows while
+    // typing.
+    void setLimit(int characters) { maximum = characters; }
+    int limit() const { return maximum; }
+
 signals:
     // Enter (0), Up (-1) or Down (+1): commit, then move the cursor that many rows.
     void committed(int rows);
@@ -21,10 +26,13 @@ signals:
     void keyTyped();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void limitLength();
+
+    int maximum = MaxLength;
 };

@@ -13,8 +13,11 @@ public:
     virtual void currentCellChanged(const cmcCellObj& cell) { (void)cell; }
     // An action ended: menus and toolbar refresh their states.
     virtual void updateCommands() {}
-    // A key was pressed on the grid or in its editor: the information line is cleared.
-    virtual void clearInformation() {}
+    // What a key pressed on the grid or in its editor does: it moves the cursor, or it edits.
+    enum class KeyKind { Move, Edit };
+    // A key was pressed: the information line is cleared, except that a line telling what
+    // became of an entry stays while the cursor moves, until the next edit.
+    virtual void clearInformation(KeyKind kind) { (void)kind; }
     // The context menu of the current cell was rebuilt from another body.
     virtual void popupMenuChanged() {}
     // A key, a popup command or an edit is about to reach the cell's handler, and has.

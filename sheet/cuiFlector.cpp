@@ -121,6 +121,28 @@ void cuiFlector::updateLevel(int level) {
     }
     if (renamed)
         applyAccelerators(levels[level]);
+    tidySeparators(levels[level]);
+}
+
+// A separator shows only between two shown items, and only one there: hidden items (the unused
+// places of the recent-file list) must not leave two lines in a row or one at an end.
+void cuiFlector::tidySeparators(Level& level) {
+    QAction* pending = nullptr;
+    bool itemBefore = false;
+    for (Entry& entry : level.entries) {
+        if (entry.action->isSeparator()) {
+            entry.action->setVisible(false);
+            if (itemBefore && !pending)
+                pending = entry.action;
+            continue;
+        }
+        if (!entry.action->isVisible())
+            continue;
+        if (pending)
+            pending->setVisible(true);
+        pending = nullptr;
+        itemBefore = true;
+    }
 }
 
 // Returns whether the item's caption changed.
@@ -148,8 +170,11 @@ void cuiFlector::applyAccelerators(Level& level) {
             taken.insert(entry.caption[amp + 1].toUpper());
     }
     for (Entry& entry : level.entries) {
+        // A separator with a text is drawn as a titled section, the "-" showing.
+        if (entry.action->isSeparator())
+            continue;
         QString shown = entry.caption;
-        if (!entry.action->isSeparator() && !shown.contains('&')) {
+        if (!shown.contains('&')) {
             for (qsizetype i = 0; i < shown.size(); ++i) {
                 const QChar letter = shown[i].toUpper();
                 if (canBeAccelerator(letter) && !taken.contains(letter)) {

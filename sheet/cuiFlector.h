@@ -59,6 +59,7 @@ private:
     QAction* newCommand(cmcCellObj& cell);
     void updateLevel(int level);
     bool refreshEntry(Entry& entry);
+    static void tidySeparators(Level& level);
     void applyAccelerators(Level& level);
     void run(const cmcCellObj& cell);
 

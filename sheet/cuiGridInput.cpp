@@ -27,9 +27,25 @@ bool cuiGridInput::moveKey(int dx, int dy, int edgeKey) {
     return true;
 }
 
+cuiDispatch::KeyKind cuiGridInput::kindOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return cuiDispatch::KeyKind::Move;
+    default:
+        return cuiDispatch::KeyKind::Edit;
+    }
+}
+
 bool cuiGridInput::key(QKeyEvent* event) {
     if (cuiDispatch* sink = sheet.dispatch())
-        sink->clearInformation();
+        sink->clearInformation(kindOf(*event));
     const bool ctrlAlone = (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
     switch (event->key()) {
     case Qt::Key_Right:
@@ -73,13 +89,41 @@ bool cuiGridInput::key(QKeyEvent* event) {
     return true;
 }
 
+// A row's number stands for its whole line on pages that select lines: the cursor goes to the
+// row's cell in the cursor's column, or its first cell that takes part in a block.
+int cuiGridInput::lineColumn(int column, int row) const {
+    const cuiGrid& grid = sheet.grid();
+    if (sheet.style().multiSelect != cuiSheet::SelectLine || column < 0 ||
+        column >= grid.fixedColumns() || row < grid.fixedRows())
+        return -1;
+    const cuiCellMatrix& cells = sheet.matrix();
+    const auto joins = [&](int c) {
+        return cells.selectable(c, row) && cells.slot(c, row).multiSelect;
+    };
+    if (joins(grid.currentColumn()))
+        return grid.currentColumn();
+    for (int c = grid.fixedColumns(); c < cells.columnCount(); ++c) {
+        if (joins(c))
+            return c;
+    }
+    return -1;
+}
+
 void cuiGridInput::mousePress(QMouseEvent* event, int column, int row) {
+    if (event->button() == Qt::LeftButton && lineColumn(column, row) >= 0) {
+        sheet.putCursor(lineColumn(column, row), row);
+        dragging = true;
+        return;
+    }
     const int owner = sheet.matrix().ownerColumn(column, row);
     const bool onCurrent =
         owner == sheet.grid().currentColumn() && row == sheet.grid().currentRow();
     if (event->button() == Qt::RightButton) {
+        // The popup's row commands act on the block the user sees chosen.
         if (owner >= 0)
-            sheet.putCursor(owner, row);
+            sheet.putCursor(owner, row,
+                            sheet.inSelectedBlock(owner, row) ? cuiSheet::RangeRule::Keep
+                                                              : cuiSheet::RangeRule::Follow);
         showPopupMenu(column, row, event->globalPosition().toPoint());
         return;
     }
@@ -100,6 +144,10 @@ void cuiGridInput::mouseMove(QMouseEvent* event, int column, int row) {
     }
     if (!dragging || !(event->buttons() & Qt::LeftButton))
         return;
+    if (lineColumn(column, row) >= 0) {
+        sheet.putCursor(lineColumn(column, row), row);
+        return;
+    }
     if (sheet.matrix().selectable(column, row) && sheet.matrix().slot(column, row).multiSelect)
         sheet.putCursor(column, row);
 }
@@ -163,6 +211,11 @@ void cuiGridInput::refreshPopupMenu() {
     }
     if (cuiDispatch* sink = sheet.dispatch())
         sink->popupMenuChanged();
+}
+
+void cuiGridInput::refreshPopupState() {
+    if (builder)
+        builder->update();
 }
 
 void cuiGridInput::showPopupMenu(int column, int row, QPoint globalPosition) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cuiDispatch.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <memory>
@@ -27,6 +29,8 @@ public:
 
     // Rebuilds the context menu when the current cell's menu body differs from the last one.
     void refreshPopupMenu();
+    // Brings the context menu's enabled states up to date, so that its shortcuts follow them.
+    void refreshPopupState();
     QMenu* popupMenu() const { return popup.get(); }
     const QByteArray& popupKey() const { return currentKey; }
     void showPopupMenu(int column, int row, QPoint globalPosition);
@@ -34,8 +38,10 @@ public:
     void answerCurrentCell();
 
 private:
+    static cuiDispatch::KeyKind kindOf(const QKeyEvent& event);
     bool moveKey(int dx, int dy, int edgeKey);
     QByteArray popupKeyOf(int column, int row) const;
+    int lineColumn(int column, int row) const;
     std::unique_ptr<QMenu> buildMenu(const QByteArray& key, std::unique_ptr<cuiFlector>& builder);
 
     cuiSheet& sheet;

@@ -26,7 +26,7 @@ cuiSelectList::cuiSelectList(cuiSheet& ownerSheet, const datCellReq& ownerReques
     list->Show();
     layout->addWidget(list);
     connect(list, &cuiSheet::chosen, this, &cuiSelectList::choose);
-    connect(list, &cuiSheet::cancelled, this, &QWidget::close);
+    connect(list, &cuiSheet::cancelled, this, &cuiSelectList::leave);
     place(cellRect);
 }
 
@@ -55,17 +55,24 @@ void cuiSelectList::choose(int column, int row) {
         return;
     chosen = true;
     datCellReq choice = request;
+    choice.clearAnswers();
     choice.owner = &request;
     choice.mode = datCellReq::ListChoice;
     choice.cell = &list->cellAt(column, row);
     hide();
     owner.activeCell().listChoice(choice);
+    leave();
+}
+
+// Keys go back to the grid, where the cursor still stands on the cell of the list.
+void cuiSelectList::leave() {
     close();
+    owner.grid().setFocus(Qt::PopupFocusReason);
 }
 
 void cuiSelectList::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        leave();
         return;
     }
     QWidget::keyPressEvent(event);

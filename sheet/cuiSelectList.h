@@ -27,6 +27,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void leave();
     void place(const QRect& cellRect);
 
     cuiSheet& owner;

@@ -527,7 +527,7 @@ bool cuiSheet::moveCursor(int dx, int dy) {
     return true;
 }
 
-void cuiSheet::putCursor(int column, int row) {
+void cuiSheet::putCursor(int column, int row, RangeRule rule) {
     const int oldColumn = gridView->currentColumn();
     const int oldRow = gridView->currentRow();
     if (!cells.contains(column, row) || (column == oldColumn && row == oldRow)) {
@@ -535,7 +535,8 @@ void cuiSheet::putCursor(int column, int row) {
         return;
     }
     gridView->setCurrent(column, row);
-    updateRange(oldColumn, oldRow, column, row);
+    if (rule == RangeRule::Follow)
+        updateRange(oldColumn, oldRow, column, row);
     invalidate(oldColumn, oldRow);
     invalidate(column, row);
     if (!listMode) {
@@ -543,6 +544,13 @@ void cuiSheet::putCursor(int column, int row) {
         gridView->invalidateRow(row);
     }
     currentChanged(column, row);
+}
+
+bool cuiSheet::inSelectedBlock(int column, int row) const {
+    if (!rangeMode || !cells.contains(column, row))
+        return false;
+    const cuiCellMatrix::Slot& slot = cells.slot(column, row);
+    return slot.inCellRange || slot.inLineRange;
 }
 
 void cuiSheet::currentChanged(int column, int row) {

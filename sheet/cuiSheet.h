@@ -29,6 +29,8 @@ class cuiSheet : public QWidget {
     Q_OBJECT
 public:
     enum MultiSelectMode { SelectNone, SelectCell, SelectLine };
+    // Whether a cursor move starts a new range (or extends it) or leaves the range as it is.
+    enum class RangeRule { Follow, Keep };
     struct Style {
         QByteArray title;
         quint32 titleColour = 0xFF000011;
@@ -110,7 +112,9 @@ public:
                     const QByteArray* input = nullptr);
     // Moves by selectable steps; false when the cursor stayed.
     bool moveCursor(int dx, int dy);
-    void putCursor(int column, int row);
+    void putCursor(int column, int row, RangeRule rule = RangeRule::Follow);
+    // Whether the cell lies in a block chosen with the mouse or Shift, beyond the cursor alone.
+    bool inSelectedBlock(int column, int row) const;
     void repaintMatching(const cmcCellObj& reference, int criteria);
     // Repaints a cell and the trailer cells that follow it.
     void invalidate(int column, int row);

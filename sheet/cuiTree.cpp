@@ -3,7 +3,10 @@
 #include "cuiImages.h"
 #include "cuiLook.h"
 
+#include <QFontMetrics>
+#include <QStyle>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 
 namespace {
 
@@ -126,4 +129,21 @@ int cuiTree::markOf(const QTreeWidgetItem* node) {
 void cuiTree::reportCurrent() {
     if (const QTreeWidgetItem* node = currentItem())
         emit nodeChosen(*cellOf(node));
+}
+
+int cuiTree::labelWidth() const {
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(const_cast<cuiTree*>(this)); *it; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+            ++depth;
+        const int icon =
+            (*it)->icon(0).isNull() ? 0 : iconSize().width() + metrics.averageCharWidth();
+        const int text = metrics.horizontalAdvance((*it)->text(0));
+        widest = std::max(widest, indentation() * (depth + 1) + icon + text);
+    }
+    // Room for the item's margins, the frame and a vertical scroll bar.
+    return widest + 2 * metrics.averageCharWidth() + 2 * frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }

@@ -24,6 +24,8 @@ public:
     // current one; false when there is none.
     bool findByArgument(const QByteArray& argument);
     QString currentCaption() const;
+    // The width that shows every node's label whole, collapsed ones included.
+    int labelWidth() const;
     // Marks the nodes whose argument is listed, and each collapsed ancestor of such a node,
     // with the warning badge, then with the error badge, which replaces a warning's. Every
     // other node loses its mark.

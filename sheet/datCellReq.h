@@ -44,6 +44,9 @@ struct datCellReq {
 
     // Answers to an action.
     QByteArray editorText;
+    // The most characters the field stores, which the editor then takes; 0 for no limit of its
+    // own.
+    int editorLength = 0;
     int selectionStart = 0;
     int selectionLength = 0;
     // Move the cursor to the selectable cell with this link and index first.
@@ -58,4 +61,19 @@ struct datCellReq {
     // Open this selection sheet as a drop-down list, its cursor on the given choice.
     QByteArray listSheet;
     int listChoice = 0;
+
+    // A request carried on from another (a list's choice from its cell's request) keeps what
+    // was asked and drops what was answered, so an old answer is not carried out twice.
+    void clearAnswers() {
+        const datCellReq fresh;
+        editorText = fresh.editorText;
+        editorLength = fresh.editorLength;
+        selectionStart = fresh.selectionStart;
+        selectionLength = fresh.selectionLength;
+        moveRequested = fresh.moveRequested;
+        rangeRequested = fresh.rangeRequested;
+        repeatRequested = fresh.repeatRequested;
+        listSheet = fresh.listSheet;
+        listChoice = fresh.listChoice;
+    }
 };

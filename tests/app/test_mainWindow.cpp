@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "SimProcess.h"
 #include "cmcCellNames.h"
 #include "cmcEvMan.h"
@@ -32,48 +33,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const QByteArray MemoryGroup0 = "[St_ColCut]GI_Sheet_MemoryCH,0,0";
-const QByteArray MemoryGroup1 = "[St_ColCut]GI_Sheet_MemoryCH,1,100";
-
-class MainWindow : public testing::Test {
-protected:
-    void SetUp() override { open(); }
-    void open() {
-        settings = std::make_unique<indEnviron>(places(), QStringList{}, QSize(1280, 800));
-        settings->destination = destination;
-        settings->setupDone = 1;
-        settings->currentDirectory = folder.path();
-        cmcPrompt::install(&prompt);
-        window = std::make_unique<indMain>(*settings, events, prompt, cmcGTex::app());
-        window->startUp();
-        window->resize(1000, 700);
-        window->showAtStart();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    // Closing and starting again, as a restart of the program does; `edit` changes the settings
-    // before they are written.
-    void restart(const std::function<void()>& edit = {}) {
-        window->close();
-        window.reset();
-        if (edit)
-            edit();
-        settings.reset();
-        open();
-    }
-    indEnviron::Places places() const {
-        return {"window test lock", folder.path() + "/run", folder.path() + "/user.conf",
-                folder.path() + "/machine.conf"};
-    }
-    QString title() const { return window->windowTitle(); }
-
-    int destination = 6;
-    QTemporaryDir folder;
-    cmcEvMan events;
-    cmcScriptPrompt prompt;
-    std::unique_ptr<indEnviron> settings;
-    std::unique_ptr<indMain> window;
-};
 
 TEST_F(MainWindow, TitleFollowsNewSaveOpenAndTheSaveQuestion) {
     EXPECT_EQ(title(), "Untitled - Mavik");
@@ -452,24 +411,6 @@ TEST_F(MainWindow, CommonSettingsAndBankNamesAnswerEveryCell) {
         EXPECT_GE(cells, 22) << call.data();
     }
 }
-
-class WindowClone : public MainWindow {
-protected:
-    void readFrom(const QStringList& simulator) {
-        sim = std::make_unique<SimProcess>(simulator);
-        ASSERT_FALSE(sim->device().isEmpty());
-        settings->setPortDevice(1, QString::fromLocal8Bit(sim->device()));
-        settings->comPort = 1;
-        before = window->document();
-        ASSERT_TRUE(window->cloneRead());
-        EXPECT_FALSE(window->isEnabled());
-        for (int i = 0; i < 600 && window->cloneBusy(); ++i)
-            QTest::qWait(50);
-        QTest::qWait(20);
-    }
-    std::unique_ptr<SimProcess> sim;
-    cmcEeprom before;
-};
 
 TEST_F(WindowClone, ReadReplacesTheDocumentUntitledAndModified) {
     prompt.choose(folder.filePath("mine.kcf"));

@@ -135,7 +135,9 @@ const QList<QByteArray> windowKeys = {
     // Undo and redo, and files dropped on the window.
     "GI_AppInd_Undo_Caption", "GI_AppInd_Undo_Steps", "GI_AppInd_Drop_Refused",
     // The print preview and a failed print job.
-    "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed"};
+    "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed",
+    // What became of a typed entry.
+    "GI_AppMess_Input_Notice"};
 
 qsizetype windowKeysWith(const char* prefix) {
     qsizetype count = 0;
@@ -165,7 +167,7 @@ TEST(GTexData, KeyFamiliesHaveTheirCounts) {
         {"GI_Sys_", "", 19 + windowKeysWith("GI_Sys_")},
         {"GI_App_", "", 5 + windowKeysWith("GI_App_")},
         {"GI_AppInd_", "", 15 + windowKeysWith("GI_AppInd_")},
-        {"GI_AppMess_", "", 16},
+        {"GI_AppMess_", "", 16 + windowKeysWith("GI_AppMess_")},
         {"GI_Mess_", "", 28},
         {"CellModel_", "", 32},
         {"", "_Body", 16},

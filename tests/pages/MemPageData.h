@@ -35,11 +35,15 @@ public:
     cmcGTex& table() override { return cmcGTex::app(); }
 
     std::vector<std::pair<int, int>> sent;
+    // The status bar's lines, in the order they were sent.
+    QList<QByteArray> statusLines;
 
 private:
     static void heard(void* context, cmcEvent& event) {
         auto* self = static_cast<MemPageData*>(context);
         self->sent.emplace_back(event.number, event.first);
+        if (event.number == 4)
+            self->statusLines.append(event.text());
         if (event.number == 42)
             self->document.rebuildBankIndex();
     }
