@@ -135,7 +135,9 @@ const QList<QByteArray> windowKeys = {
     // Undo and redo, and files dropped on the window.
     "GI_AppInd_Undo_Caption", "GI_AppInd_Undo_Steps", "GI_AppInd_Drop_Refused",
     // The print preview and a failed print job.
-    "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed"};
+    "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed",
+    // Why a port did not open.
+    "GI_Mess_CloneErr_Port"};
 
 qsizetype windowKeysWith(const char* prefix) {
     qsizetype count = 0;
@@ -166,7 +168,7 @@ TEST(GTexData, KeyFamiliesHaveTheirCounts) {
         {"GI_App_", "", 5 + windowKeysWith("GI_App_")},
         {"GI_AppInd_", "", 15 + windowKeysWith("GI_AppInd_")},
         {"GI_AppMess_", "", 16},
-        {"GI_Mess_", "", 28},
+        {"GI_Mess_", "", 28 + windowKeysWith("GI_Mess_")},
         {"CellModel_", "", 32},
         {"", "_Body", 16},
         {"GI_Sheet_Sel_", "_Cells", 44 - withoutMonitorSheet / 3},
@@ -193,6 +195,7 @@ TEST(GTexData, ListsHaveTheirLengths) {
         {"GI_Mess_CloneErr_Head", 18}, {"GI_Mess_CloneErr_Check", 8},
         {"GI_AppMess_Tv_Ch_Type", 18}, {"GI_WarningCheckList", 37},
         {"GI_CellWidthRegList", 4},    {"GI_AppInd_Preview_Caption", 7},
+        {"GI_Mess_CloneErr_Port", 4},
     };
     for (const auto& [key, length] : lists)
         EXPECT_EQ(listOf(key).size(), length) << key;
