@@ -55,21 +55,19 @@ QString indEnviron::machineSettingsFile() {
     return MachineFile;
 }
 
-indEnviron::Places indEnviron::standardPlaces() {
-    return {LockName, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + SettingsFile,
+indEnviron::Places indEnviron::standardPlaces(Locking locking) {
+    const QString userFile =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + SettingsFile;
+    if (locking == Unlocked)
+        return {{}, {}, userFile, machineSettingsFile()};
+    return {LockName, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), userFile,
             machineSettingsFile()};
 }
 
 indEnviron::indEnviron(const Places& givenPlaces, const QStringList& arguments, QSize screenSize)
     : places(givenPlaces), screen(screenSize) {
     applyDefaults();
-    QDir().mkpath(places.lockDirectory);
-    lock = std::make_unique<QLockFile>(places.lockDirectory + '/' + places.lockName + ".lock");
-    // Only a lock whose owner is gone is stale; its age says nothing about a long session.
-    lock->setStaleLockTime(0);
-    mayRun = lock->tryLock(0);
-    if (!mayRun)
+    if (!takeLock())
         return;
     QSettings store(places.userFile, QSettings::IniFormat);
     readUserSettings(store);
@@ -80,6 +78,19 @@ indEnviron::indEnviron(const Places& givenPlaces, const QStringList& arguments, 
         if (argument.toLower() == "/setup")
             setupDone = 0;
     readLanguage();
+}
+
+bool indEnviron::takeLock() {
+    if (places.lockName.isEmpty()) {
+        mayRun = true;
+        return mayRun;
+    }
+    QDir().mkpath(places.lockDirectory);
+    lock = std::make_unique<QLockFile>(places.lockDirectory + '/' + places.lockName + ".lock");
+    // Only a lock whose owner is gone is stale; its age says nothing about a long session.
+    lock->setStaleLockTime(0);
+    mayRun = lock->tryLock(0);
+    return mayRun;
 }
 
 indEnviron::~indEnviron() {
