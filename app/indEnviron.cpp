@@ -105,6 +105,7 @@ void indEnviron::applyDefaults() {
     toolbarVisible = 1;
     printerFontSize = 10;
     comPort = 1;
+    comPortRead = false;
     highCloneSpeed = 1;
     currentDirectory.clear();
     windowWidth = std::min(static_cast<int>(screen.width() * 0.9), 800);
@@ -127,9 +128,10 @@ bool indEnviron::readUserSettings(QSettings& store) {
 
 bool indEnviron::readGlobal(QSettings& store) {
     return inSection(store, "Global", [&] {
-        return readInt(store, "BBT", settingsMarker) &&
-               readInt(store, "ComPort", comPort, FirstPort, LastPort) &&
-               readInt(store, "ComSpeedHigh", highCloneSpeed, 0, 1) &&
+        if (!readInt(store, "BBT", settingsMarker))
+            return false;
+        comPortRead = readInt(store, "ComPort", comPort, FirstPort, LastPort);
+        return comPortRead && readInt(store, "ComSpeedHigh", highCloneSpeed, 0, 1) &&
                readText(store, "Current Directory", currentDirectory);
     });
 }
@@ -192,7 +194,7 @@ void indEnviron::readPorts(QSettings& store) {
         bool ok = false;
         const int port = key.startsWith("COM") ? key.mid(3).toInt(&ok) : 0;
         if (ok && validPort(port))
-            portDevices.insert(port, store.value(key).toString());
+            boundDevices.insert(port, store.value(key).toString());
     }
     store.endGroup();
 }
@@ -239,14 +241,14 @@ QRect indEnviron::windowBounds(const QRect& workArea) const {
 }
 
 QString indEnviron::portDevice(int port) const {
-    return portDevices.value(port, standardDevice(port));
+    return boundDevices.value(port, standardDevice(port));
 }
 
 void indEnviron::setPortDevice(int port, const QString& path) {
     if (path.isEmpty())
-        portDevices.remove(port);
+        boundDevices.remove(port);
     else
-        portDevices.insert(port, path);
+        boundDevices.insert(port, path);
 }
 
 void indEnviron::write() {
@@ -279,7 +281,7 @@ void indEnviron::write() {
     store.endGroup();
     store.remove("Ports");
     store.beginGroup("Ports");
-    for (auto it = portDevices.cbegin(); it != portDevices.cend(); ++it)
+    for (auto it = boundDevices.cbegin(); it != boundDevices.cend(); ++it)
         store.setValue(QString("COM%1").arg(it.key()), it.value());
     store.endGroup();
     store.sync();

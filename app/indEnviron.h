@@ -62,6 +62,10 @@ public:
     static QString standardDevice(int port) { return QString("/dev/ttyS%1").arg(port - 1); }
     // An empty path goes back to the standard device.
     void setPortDevice(int port, const QString& path);
+    // The devices set for COM numbers, by number.
+    const QMap<int, QString>& portDevices() const { return boundDevices; }
+    // Whether the COM port came from the user's settings rather than the defaults.
+    bool portStored() const { return comPortRead; }
 
     int language = 0;
     cmcRecent recent{10};
@@ -102,5 +106,6 @@ private:
     QSize screen;
     std::unique_ptr<QLockFile> lock;
     bool mayRun = false;
-    QMap<int, QString> portDevices;
+    bool comPortRead = false;
+    QMap<int, QString> boundDevices;
 };

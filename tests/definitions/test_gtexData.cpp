@@ -136,8 +136,8 @@ const QList<QByteArray> windowKeys = {
     "GI_AppInd_Undo_Caption", "GI_AppInd_Undo_Steps", "GI_AppInd_Drop_Refused",
     // The print preview and a failed print job.
     "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed",
-    // Why a port did not open.
-    "GI_Mess_CloneErr_Port"};
+    // Serial devices beside the COM numbers, and why a port did not open.
+    "GI_AppInd_Opt_ComSel_Present", "GI_AppInd_Opt_ComSel_Absent", "GI_Mess_CloneErr_Port"};
 
 qsizetype windowKeysWith(const char* prefix) {
     qsizetype count = 0;
@@ -195,7 +195,7 @@ TEST(GTexData, ListsHaveTheirLengths) {
         {"GI_Mess_CloneErr_Head", 18}, {"GI_Mess_CloneErr_Check", 8},
         {"GI_AppMess_Tv_Ch_Type", 18}, {"GI_WarningCheckList", 37},
         {"GI_CellWidthRegList", 4},    {"GI_AppInd_Preview_Caption", 7},
-        {"GI_Mess_CloneErr_Port", 4},
+        {"GI_Mess_CloneErr_Port", 4},  {"GI_AppInd_Opt_ComSel_Present", 3},
     };
     for (const auto& [key, length] : lists)
         EXPECT_EQ(listOf(key).size(), length) << key;
