@@ -4,6 +4,7 @@
 #include "cmcEvent.h"
 #include "cmcFont.h"
 #include "cmcGTex.h"
+#include "cmcPortBinding.h"
 #include "cmcPrompt.h"
 #include "cuiLook.h"
 #include "indEnviron.h"
@@ -86,9 +87,11 @@ void TForm2::buildControls() {
     ports->addWidget(COMMore, 2, 0);
     ports->addWidget(Edit1, 2, 1);
 
+    deviceColumn = new QVBoxLayout;
     auto* side = new QVBoxLayout;
     side->addWidget(picture);
     side->addLayout(ports);
+    side->addLayout(deviceColumn);
     side->addStretch();
     auto* inner = new QHBoxLayout(panel);
     inner->addWidget(Memo1, 1);
@@ -124,10 +127,12 @@ void TForm2::prepareAndShow() {
     Button2->setText(table.display(table.GetText("GI_AppInd_Opt_ComSel_Buttons", 1)));
     const QByteArray portCaption = table.GetText("GI_App_InitialSetup_Port");
     for (int i = 0; i < StandardPorts; ++i) {
-        const QByteArray device = main.environ().portDevice(i + 1).toLocal8Bit();
+        const QByteArray device =
+            table.stored(cuiComPortDialog::boundCaption(main.environ().portDevice(i + 1), table));
         COM[i]->setText(table.display(cmcGTex::formatted(portCaption, i + 1, device.constData())));
     }
     COMMore->setText(table.display(table.GetText("GI_App_InitialSetup_More")));
+    showDevices();
     Memo1->setPlainText(table.display(table.multiLineText("GI_App_InitialSetup_Memo_Caption")));
     const QFontMetrics metrics(Memo1->font());
     Memo1->setMinimumSize(metrics.averageCharWidth() * 56, metrics.lineSpacing() * 19);
@@ -137,8 +142,35 @@ void TForm2::prepareAndShow() {
     activateWindow();
 }
 
+// The devices present now, each a choice beside the COM numbers; the only USB device is
+// chosen when no port is stored yet.
+void TForm2::showDevices() {
+    qDeleteAll(deviceButtons);
+    deviceButtons.clear();
+    selectStoredPort();
+    present = cmcPortBinding::usbFirst(deviceSource());
+    const std::optional<QString> initial = cmcPortBinding::initialChoice(
+        main.environ().portStored() ? cmcPortBinding::PortStored : cmcPortBinding::NoPortStored,
+        present);
+    for (const cuiComPortDialog::Device& device : present) {
+        auto* button =
+            new QRadioButton(cuiComPortDialog::caption(device, table), COMMore->parentWidget());
+        button->setObjectName(device.path);
+        button->setChecked(device.path == initial);
+        deviceColumn->addWidget(button);
+        deviceButtons.append(button);
+    }
+}
+
 void TForm2::Edit1Change() {
     COMMore->setChecked(true);
+}
+
+std::optional<QString> TForm2::chosenDevice() const {
+    for (const QRadioButton* button : deviceButtons)
+        if (button->isChecked())
+            return button->objectName();
+    return std::nullopt;
 }
 
 int TForm2::chosenPort() const {
@@ -149,8 +181,12 @@ int TForm2::chosenPort() const {
     return Edit1->text().trimmed().toInt();
 }
 
+// A chosen device is bound to a COM number, which is what the settings and messages name.
 void TForm2::Button1Click() {
-    const int port = chosenPort();
+    const std::optional<QString> device = chosenDevice();
+    const int port =
+        device ? cmcPortBinding::portFor(main.environ().portDevices(), present, *device).value_or(0)
+               : chosenPort();
     if (!indEnviron::validPort(port)) {
         cmcPrompt::app().message(cmcPrompt::titled(table.GetText("GI_AppInd_Opt_ComSel_Notice"),
                                                    cmcPrompt::Ok, cmcPrompt::AnswerOk,
@@ -158,6 +194,8 @@ void TForm2::Button1Click() {
         Edit1->setFocus();
         return;
     }
+    if (device)
+        main.environ().setPortDevice(port, *device);
     main.environ().comPort = port;
     events.Send(CloneInformation);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "cuiComPortDialog.h"
+
 #include <QDialog>
+#include <optional>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -20,8 +23,10 @@ public:
     TForm2(indMain& main, cmcEvMan& events, cmcGTex& table);
     ~TForm2() override;
 
-    // Font, captions and introduction from the definitions, then shown without blocking.
+    // Font, captions, introduction and the serial devices present, then shown without
+    // blocking.
     void prepareAndShow();
+    void setDeviceSource(cuiComPortDialog::DeviceSource source) { deviceSource = source; }
 
     // OK: stores a valid port and starts the clone information read on it.
     void Button1Click();
@@ -35,7 +40,9 @@ protected:
 private:
     void buildControls();
     void selectStoredPort();
+    void showDevices();
     int chosenPort() const;
+    std::optional<QString> chosenDevice() const;
     void Edit1Change();
     void finishRead();
     static void onEvent(void* context, cmcEvent& event);
@@ -53,4 +60,9 @@ private:
     QRadioButton* COM[4] = {};
     QRadioButton* COMMore = nullptr;
     QLineEdit* Edit1 = nullptr;
+    // One button per device present when the form was last shown, USB devices first.
+    QLayout* deviceColumn = nullptr;
+    QList<QRadioButton*> deviceButtons;
+    QList<cuiComPortDialog::Device> present;
+    cuiComPortDialog::DeviceSource deviceSource = cuiComPortDialog::presentDevices;
 };

@@ -2,12 +2,14 @@
 
 #include "cmcFont.h"
 #include "cmcGTex.h"
+#include "cmcPortBinding.h"
 #include "cmcPrompt.h"
 #include "cuiLook.h"
 #include "indEnviron.h"
 
 #include <QBoxLayout>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,14 +26,47 @@ enum DeviceText { ListCaption = 0, FirstHeader = 1, StandardEntry = 5 };
 
 constexpr int PathRole = Qt::UserRole;
 
+// Lines of the entry that names a present device.
+enum PresentText { WithMaker, WithOneDetail, PathOnly };
+
+bool isUsb(const QSerialPortInfo& info) {
+    const QString name = info.portName();
+    return info.hasVendorIdentifier() || name.startsWith("ttyUSB") || name.startsWith("ttyACM");
+}
+
 } // namespace
 
 QList<cuiComPortDialog::Device> cuiComPortDialog::presentDevices() {
     QList<Device> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        devices.append(
-            {info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber()});
+        devices.append({info.systemLocation(), info.description(), info.manufacturer(),
+                        info.serialNumber(), isUsb(info) ? Device::Usb : Device::Other});
     return devices;
+}
+
+QString cuiComPortDialog::caption(const Device& device, cmcGTex& table) {
+    const QByteArray path = device.path.toLocal8Bit();
+    const QByteArray description = table.stored(device.description);
+    const QByteArray maker = table.stored(device.maker);
+    const char* key = "GI_AppInd_Opt_ComSel_Present";
+    QByteArray text;
+    if (!description.isEmpty() && !maker.isEmpty())
+        text = cmcGTex::formatted(table.GetText(key, WithMaker), path.constData(),
+                                  description.constData(), maker.constData());
+    else if (!description.isEmpty() || !maker.isEmpty())
+        text = cmcGTex::formatted(table.GetText(key, WithOneDetail), path.constData(),
+                                  (description + maker).constData());
+    else
+        text = cmcGTex::formatted(table.GetText(key, PathOnly), path.constData());
+    return table.display(text);
+}
+
+QString cuiComPortDialog::boundCaption(const QString& device, cmcGTex& table) {
+    if (device.isEmpty() || QFileInfo::exists(device))
+        return device;
+    const QByteArray path = device.toLocal8Bit();
+    return table.display(
+        cmcGTex::formatted(table.GetText("GI_AppInd_Opt_ComSel_Absent"), path.constData()));
 }
 
 cuiComPortDialog::cuiComPortDialog(indEnviron& store, cmcGTex& definitions,
@@ -70,7 +105,7 @@ void cuiComPortDialog::buildControls(const QList<Device>& devices) {
     for (int column = 0; column < Columns; ++column)
         headers << text("GI_AppInd_Opt_ComSel_Devices", FirstHeader + column);
     deviceList->setHeaderLabels(headers);
-    for (const Device& device : devices) {
+    for (const Device& device : cmcPortBinding::usbFirst(devices)) {
         auto* item = new QTreeWidgetItem(
             deviceList, {device.path, device.description, device.maker, device.serialNumber});
         item->setData(Path, PathRole, device.path);
@@ -140,7 +175,7 @@ void cuiComPortDialog::showDeviceOf(int port) {
 QTreeWidgetItem* cuiComPortDialog::keptItem(const QString& device) {
     if (!stored)
         stored = new QTreeWidgetItem(deviceList);
-    stored->setText(Path, device);
+    stored->setText(Path, boundCaption(device, table));
     stored->setData(Path, PathRole, device);
     return stored;
 }

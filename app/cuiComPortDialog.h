@@ -1,8 +1,11 @@
 #pragma once
 
+#include "datSerialDevice.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 class QTreeWidget;
@@ -15,14 +18,15 @@ class indEnviron;
 class cuiComPortDialog : public QDialog {
     Q_OBJECT
 public:
-    struct Device {
-        QString path;
-        QString description;
-        QString maker;
-        QString serialNumber;
-    };
-    // The serial devices the system reports.
+    using Device = datSerialDevice;
+    // The serial devices the system reports, read afresh on each call.
     static QList<Device> presentDevices();
+    // Where the windows that list devices take them from; tests give their own.
+    using DeviceSource = std::function<QList<Device>()>;
+    // How a device is named in a list: its path, description and maker.
+    static QString caption(const Device& device, cmcGTex& table);
+    // A device set for a COM number that is no longer there is marked so.
+    static QString boundCaption(const QString& device, cmcGTex& table);
 
     cuiComPortDialog(indEnviron& settings, cmcGTex& table, const QList<Device>& devices,
                      QWidget* owner);

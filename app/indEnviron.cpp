@@ -55,21 +55,19 @@ QString indEnviron::machineSettingsFile() {
     return MachineFile;
 }
 
-indEnviron::Places indEnviron::standardPlaces() {
-    return {LockName, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + SettingsFile,
+indEnviron::Places indEnviron::standardPlaces(Locking locking) {
+    const QString userFile =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + SettingsFile;
+    if (locking == Unlocked)
+        return {{}, {}, userFile, machineSettingsFile()};
+    return {LockName, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), userFile,
             machineSettingsFile()};
 }
 
 indEnviron::indEnviron(const Places& givenPlaces, const QStringList& arguments, QSize screenSize)
     : places(givenPlaces), screen(screenSize) {
     applyDefaults();
-    QDir().mkpath(places.lockDirectory);
-    lock = std::make_unique<QLockFile>(places.lockDirectory + '/' + places.lockName + ".lock");
-    // Only a lock whose owner is gone is stale; its age says nothing about a long session.
-    lock->setStaleLockTime(0);
-    mayRun = lock->tryLock(0);
-    if (!mayRun)
+    if (!takeLock())
         return;
     QSettings store(places.userFile, QSettings::IniFormat);
     readUserSettings(store);
@@ -80,6 +78,19 @@ indEnviron::indEnviron(const Places& givenPlaces, const QStringList& arguments, 
         if (argument.toLower() == "/setup")
             setupDone = 0;
     readLanguage();
+}
+
+bool indEnviron::takeLock() {
+    if (places.lockName.isEmpty()) {
+        mayRun = true;
+        return mayRun;
+    }
+    QDir().mkpath(places.lockDirectory);
+    lock = std::make_unique<QLockFile>(places.lockDirectory + '/' + places.lockName + ".lock");
+    // Only a lock whose owner is gone is stale; its age says nothing about a long session.
+    lock->setStaleLockTime(0);
+    mayRun = lock->tryLock(0);
+    return mayRun;
 }
 
 indEnviron::~indEnviron() {
@@ -94,6 +105,7 @@ void indEnviron::applyDefaults() {
     toolbarVisible = 1;
     printerFontSize = 10;
     comPort = 1;
+    comPortRead = false;
     highCloneSpeed = 1;
     currentDirectory.clear();
     windowWidth = std::min(static_cast<int>(screen.width() * 0.9), 800);
@@ -117,9 +129,10 @@ bool indEnviron::readUserSettings(QSettings& store) {
 
 bool indEnviron::readGlobal(QSettings& store) {
     return inSection(store, "Global", [&] {
-        return readInt(store, "BBT", settingsMarker) &&
-               readInt(store, "ComPort", comPort, FirstPort, LastPort) &&
-               readInt(store, "ComSpeedHigh", highCloneSpeed, 0, 1) &&
+        if (!readInt(store, "BBT", settingsMarker))
+            return false;
+        comPortRead = readInt(store, "ComPort", comPort, FirstPort, LastPort);
+        return comPortRead && readInt(store, "ComSpeedHigh", highCloneSpeed, 0, 1) &&
                readText(store, "Current Directory", currentDirectory);
     });
 }
@@ -182,7 +195,7 @@ void indEnviron::readPorts(QSettings& store) {
         bool ok = false;
         const int port = key.startsWith("COM") ? key.mid(3).toInt(&ok) : 0;
         if (ok && validPort(port))
-            portDevices.insert(port, store.value(key).toString());
+            boundDevices.insert(port, store.value(key).toString());
     }
     store.endGroup();
 }
@@ -229,14 +242,14 @@ QRect indEnviron::windowBounds(const QRect& workArea) const {
 }
 
 QString indEnviron::portDevice(int port) const {
-    return portDevices.value(port, standardDevice(port));
+    return boundDevices.value(port, standardDevice(port));
 }
 
 void indEnviron::setPortDevice(int port, const QString& path) {
     if (path.isEmpty())
-        portDevices.remove(port);
+        boundDevices.remove(port);
     else
-        portDevices.insert(port, path);
+        boundDevices.insert(port, path);
 }
 
 void indEnviron::write() {
@@ -269,7 +282,7 @@ void indEnviron::write() {
     store.endGroup();
     store.remove("Ports");
     store.beginGroup("Ports");
-    for (auto it = portDevices.cbegin(); it != portDevices.cend(); ++it)
+    for (auto it = boundDevices.cbegin(); it != boundDevices.cend(); ++it)
         store.setValue(QString("COM%1").arg(it.key()), it.value());
     store.endGroup();
     store.sync();

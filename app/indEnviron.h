@@ -24,15 +24,19 @@ public:
     static bool validPort(int port) { return port >= FirstPort && port <= LastPort; }
 
     struct Places {
+        // No lock name: the store takes no single-instance lock.
         QString lockName;
         QString lockDirectory;
         QString userFile;
         // Machine-wide settings, only ever read.
         QString machineFile;
     };
-    // The program's own places: the user's configuration and runtime folders and the system
-    // configuration folder.
-    static Places standardPlaces();
+    // Whether the store takes the single-instance lock. The command line runs beside the
+    // desktop program and needs no runtime folder.
+    enum Locking { SingleInstance, Unlocked };
+    // The program's own places: the user's configuration folder, the runtime folder for the
+    // lock, and the system configuration folder. Unlocked places name no lock.
+    static Places standardPlaces(Locking locking = SingleInstance);
     // 1 (Japanese) or 0 (English) from the machine-wide value, else from the locale's name.
     static int languageOf(const QString& machineValue, const QByteArray& locale);
 
@@ -58,6 +62,10 @@ public:
     static QString standardDevice(int port) { return QString("/dev/ttyS%1").arg(port - 1); }
     // An empty path goes back to the standard device.
     void setPortDevice(int port, const QString& path);
+    // The devices set for COM numbers, by number.
+    const QMap<int, QString>& portDevices() const { return boundDevices; }
+    // Whether the COM port came from the user's settings rather than the defaults.
+    bool portStored() const { return comPortRead; }
 
     int language = 0;
     cmcRecent recent{10};
@@ -83,6 +91,7 @@ public:
 
 private:
     void applyDefaults();
+    bool takeLock();
     bool readUserSettings(QSettings& store);
     bool readGlobal(QSettings& store);
     bool readRecent(QSettings& store);
@@ -99,5 +108,6 @@ private:
     QSize screen;
     std::unique_ptr<QLockFile> lock;
     bool mayRun = false;
-    QMap<int, QString> portDevices;
+    bool comPortRead = false;
+    QMap<int, QString> boundDevices;
 };

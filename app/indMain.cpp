@@ -14,6 +14,7 @@
 #include "cuiCloneProgress.h"
 #include "cuiComPortDialog.h"
 #include "cuiHtmlHelp.h"
+#include "cuiPortMenu.h"
 #include "cuiPrinter.h"
 #include "cuiSheet.h"
 #include "cuiTree.h"
@@ -127,6 +128,9 @@ QByteArray indMain::deviceOf(void* context, int port) {
 void indMain::startUp() {
     cuiSheet::setFontPercentage(cuiMain::settings.fontSizePercentage);
     build();
+    // The devices present join the Port menu each time it opens; the menu bar owns it.
+    new cuiPortMenu(*menuBar(), cuiMain::settings, cuiMain::table,
+                    [this](int port) { choosePort(port); });
     start();
 }
 

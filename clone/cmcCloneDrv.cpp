@@ -155,6 +155,11 @@ void cmcCloneDrv::finish() {
         callback(context, *done);
 }
 
+void cmcCloneDrv::failToOpen(Step& s) {
+    result->portFailure = port.openFailure();
+    fail(s, NoPort);
+}
+
 void cmcCloneDrv::fail(Step& s, int code) {
     result->code = code;
     s.next = Drain;
@@ -284,7 +289,7 @@ void cmcCloneDrv::stepPrelude(Step& s) {
             prelude = close < 0 ? QByteArray() : prelude.mid(close + 1);
             if (!reopen(settings)) {
                 prelude.clear();
-                fail(s, NoPort);
+                failToOpen(s);
                 return;
             }
         } else {
@@ -306,7 +311,7 @@ void cmcCloneDrv::stepPrelude(Step& s) {
 
 void cmcCloneDrv::stepOpen(Step& s) {
     if (!reopen(operationSettings)) {
-        fail(s, NoPort);
+        failToOpen(s);
         return;
     }
     s.next = mode == Read ? ReadRequest : mode == Write ? WriteRequest : InfoRequest;

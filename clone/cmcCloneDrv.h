@@ -109,6 +109,7 @@ private:
     bool checkEcho(Step& s);
     void act(Step& s);
     void fail(Step& s, int code);
+    void failToOpen(Step& s);
     void finish();
 
     void stepWait(Step& s, const QDeadlineTimer& pause);

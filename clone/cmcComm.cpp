@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -120,25 +121,54 @@ bool cmcComm::open(int portNumber, const QByteArray& settings) {
 }
 
 bool cmcComm::openDevice(const QByteArray& path, const QByteArray& settings) {
-    if (isOpen() || path.isEmpty())
+    if (isOpen())
         return false;
+    failure = {path, 0};
+    if (path.isEmpty())
+        return refuse(ENOENT);
     failed = false;
     line = parseSettings(settings);
     handle = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0)
-        return false;
-    if (!isatty(handle) || tcflush(handle, TCIOFLUSH) != 0 || !configure()) {
-        close();
-        return false;
-    }
+        return refuse(errno);
+    if (!isatty(handle))
+        return refuse(errno);
+    if (const int error = claim())
+        return refuse(error);
+    if (tcflush(handle, TCIOFLUSH) != 0 || !configure())
+        return refuse(errno);
     return true;
+}
+
+// Closes what was opened and keeps the reason.
+bool cmcComm::refuse(int error) {
+    close();
+    failure.error = error;
+    return false;
+}
+
+// 0 once the line is this port's alone, else EBUSY or the system's error. Terminal programs
+// mark their line exclusive or lock it; root passes the kernel's own check of the exclusive
+// mark, so the mark is asked for rather than relied on.
+int cmcComm::claim() {
+    int exclusive = 0;
+    if (ioctl(handle, TIOCGEXCL, &exclusive) == 0 && exclusive != 0)
+        return EBUSY;
+    if (flock(handle, LOCK_EX | LOCK_NB) != 0)
+        return errno == EWOULDBLOCK ? EBUSY : errno;
+    claimed = ioctl(handle, TIOCEXCL) == 0;
+    return 0;
 }
 
 bool cmcComm::configure() {
     const auto speed = speedCode(line.baudRate);
     const auto size = sizeFlag(line.byteSize);
     termios settings{};
-    if (!speed || !size || tcgetattr(handle, &settings) != 0)
+    if (!speed || !size) {
+        errno = EINVAL;
+        return false;
+    }
+    if (tcgetattr(handle, &settings) != 0)
         return false;
     cfmakeraw(&settings);
     settings.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD | CRTSCTS);
@@ -164,6 +194,10 @@ bool cmcComm::configure() {
 
 void cmcComm::close() {
     transmitTimer.stop();
+    // A pseudo-terminal keeps the mark after its last close while its other side stays open.
+    if (claimed)
+        ioctl(handle, TIOCNXCL);
+    claimed = false;
     if (handle >= 0)
         ::close(handle);
     handle = -1;

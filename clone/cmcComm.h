@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmcBuff.h"
+#include "datPortFailure.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -30,13 +31,15 @@ public:
     cmcComm(const cmcComm&) = delete;
     cmcComm& operator=(const cmcComm&) = delete;
 
-    // False when already open, when the device is missing or cannot be opened (permissions),
-    // or when it refuses the line settings.
+    // False when already open, when the device is missing, cannot be opened (permissions) or
+    // is in use by another program, or when it refuses the line settings.
     bool open(int port, const QByteArray& settings);
     bool openDevice(const QByteArray& path, const QByteArray& settings);
     void close();
     bool isOpen() const { return handle >= 0; }
     int portNumber() const { return port; }
+    // Why the last open of a device failed; no error after one that succeeded.
+    const datPortFailure& openFailure() const { return failure; }
 
     void write(const uint8_t* bytes, int32_t count);
     int32_t read(uint8_t* buffer, int32_t maximum);
@@ -62,6 +65,8 @@ public:
     static constexpr int WriteTimeoutConstantMs = 3000;
 
 private:
+    bool refuse(int error);
+    int claim();
     bool configure();
     void pump();
     void scheduleOrStop(bool again);
@@ -69,6 +74,9 @@ private:
     int handle = -1;
     int port = 0;
     bool failed = false;
+    // Set once this port holds the line exclusively, so that close gives it back.
+    bool claimed = false;
+    datPortFailure failure;
     LineSettings line;
     cmcBuff transmitQueue;
     QTimer transmitTimer;

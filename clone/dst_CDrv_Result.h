@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cmcEeprom.h"
+#include "datPortFailure.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -17,4 +18,6 @@ struct dst_CDrv_Result {
     cmcEeprom image;
     // One bit per image address, least significant bit first: the addresses a read stored.
     QByteArray receivedMap;
+    // With code 2: why the port did not open.
+    datPortFailure portFailure;
 };

@@ -6,6 +6,9 @@
 #include "cmcGTex.h"
 #include "cmcPrompt.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 constexpr int StatusText = 4;
@@ -33,6 +36,20 @@ QByteArray checkLines(std::initializer_list<int> lines) {
         out += cmcGTex::app().GetText("GI_Mess_CloneErr_Check", line);
     }
     return out;
+}
+
+// Lines of the entry that says why a port did not open.
+enum PortLine { NoDevice, NoPermission, InUse, OtherReason };
+
+QByteArray portLine(PortLine line) {
+    return cmcGTex::app().GetText("GI_Mess_CloneErr_Port", line);
+}
+
+// The system's description of an error, in English whatever the locale: the definition
+// table's Japanese edition is Shift-JIS, which a translated description would not be.
+QByteArray reasonOf(int error) {
+    const char* description = strerrordesc_np(error);
+    return description ? QByteArray(description) : QByteArray::number(error);
 }
 
 } // namespace
@@ -166,13 +183,33 @@ void indCloneMan::report(const dst_CDrv_Result& result) {
                              cmcGTex::app().GetText("GI_AppInd_Clone_Cancelled").constData());
         return;
     }
-    const QByteArray text = errorMessage(result.code, drv.portNumber());
+    const QByteArray text = errorMessage(result.code, drv.portNumber(), result.portFailure);
     if (!text.isEmpty())
         cmcPrompt::app().message(
             cmcPrompt::titled(text, cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop));
 }
 
-QByteArray indCloneMan::errorMessage(int code, int port) {
+QByteArray indCloneMan::portFailureLine(const datPortFailure& failure) {
+    const char* device = failure.device.constData();
+    switch (failure.error) {
+    case 0:
+        return {};
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return cmcGTex::formatted(portLine(NoDevice), device);
+    case EACCES:
+    case EPERM:
+        return cmcGTex::formatted(portLine(NoPermission), device);
+    case EBUSY:
+        return cmcGTex::formatted(portLine(InUse), device);
+    default:
+        return cmcGTex::formatted(portLine(OtherReason), device,
+                                  reasonOf(failure.error).constData());
+    }
+}
+
+QByteArray indCloneMan::errorMessage(int code, int port, const datPortFailure& failure) {
     if (code == cmcCloneDrv::Ok || code == cmcCloneDrv::Cancelled)
         return {};
     QByteArray head = cmcGTex::app().GetText("GI_Mess_CloneErr_Head", code);
@@ -180,6 +217,8 @@ QByteArray indCloneMan::errorMessage(int code, int port) {
     switch (code) {
     case 2:
         head.replace("%d", QByteArray::number(port));
+        if (failure.error != 0)
+            head += '\n' + portFailureLine(failure);
         lines = checkLines({0, 1, 2, 3});
         break;
     case 10:

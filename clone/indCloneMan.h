@@ -50,8 +50,11 @@ public:
     int32_t bytesDone() const { return drv.dataByteCount(); }
     int32_t bytesTotal() const { return totalBytes; }
 
-    // The message a result code is reported with; empty for success.
-    static QByteArray errorMessage(int code, int port);
+    // The message a result code is reported with; empty for success. A port that did not open
+    // is named with the reason the system gave.
+    static QByteArray errorMessage(int code, int port, const datPortFailure& failure = {});
+    // The line naming the device and why it did not open; empty without a reason.
+    static QByteArray portFailureLine(const datPortFailure& failure);
 
     cmcCloneDrv& driver() { return drv; }
 

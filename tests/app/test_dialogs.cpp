@@ -12,12 +12,15 @@
 #include "cuiHelpPopup.h"
 #include "cuiHelpWindow.h"
 #include "cuiHtmlHelp.h"
+#include "cuiPortMenu.h"
 #include "cuiSheet.h"
 #include "indEnviron.h"
 #include "indMain.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -47,6 +50,9 @@ protected:
         cmcPrompt::install(&prompt);
         window = std::make_unique<indMain>(*settings, events, prompt, cmcGTex::app());
         window->startUp();
+        const auto source = [this] { return devices; };
+        setup().setDeviceSource(source);
+        window->menuBar()->findChild<cuiPortMenu*>()->setDeviceSource(source);
         window->showAtStart();
     }
     void end() {
@@ -74,7 +80,13 @@ protected:
     cmcScriptPrompt prompt;
     std::unique_ptr<indEnviron> settings;
     std::unique_ptr<indMain> window;
+    // The serial devices the system reports; none unless a test says so.
+    QList<cuiComPortDialog::Device> devices;
 };
+
+using Device = cuiComPortDialog::Device;
+const Device builtInPort{"/dev/ttyS0", "Built-in port", "", "", Device::Other};
+const Device usbCable{"/dev/ttyUSB0", "USB cable", "Maker", "A1", Device::Usb};
 
 TEST_F(FirstStart, SetupArgumentShowsTheSetupAlthoughADestinationIsStored) {
     storeEarlierRun([](indEnviron& earlier) {
@@ -156,6 +168,68 @@ TEST_F(FirstStart, AReadReceiverGivesItsDestinationAndShowsTheWindow) {
     EXPECT_EQ(prompt.unanswered(), 0) << lastMessage().data();
 }
 
+// The machine's own port is listed too, so the cable goes to the next number.
+TEST_F(FirstStart, TheOnlyUsbDeviceIsChosenAndBoundToAFreeNumber) {
+    SimProcess sim({"--destination", "6"});
+    ASSERT_FALSE(sim.device().isEmpty());
+    devices = {builtInPort, {sim.device(), "USB cable", "Maker", "", Device::Usb}};
+    start();
+    QStringList shown;
+    for (const QRadioButton* button : setup().findChildren<QRadioButton*>())
+        if (button->objectName().startsWith("/dev/"))
+            shown << button->text();
+    EXPECT_EQ(shown,
+              QStringList({sim.device() + "   USB cable, Maker", "/dev/ttyS0   Built-in port"}));
+    EXPECT_TRUE(control<QRadioButton>(sim.device().constData())->isChecked());
+    prompt.answer(cmcPrompt::AnswerOk); // the receiver's destination replaces "none"
+    setup().Button1Click();
+    waitForSession();
+    EXPECT_EQ(settings->comPort, 2);
+    EXPECT_EQ(settings->portDevice(2), QString::fromLocal8Bit(sim.device()));
+    EXPECT_EQ(settings->destination, 6);
+    EXPECT_FALSE(setup().isVisible());
+}
+
+TEST_F(FirstStart, AStoredPortStaysChosenAndAGoneDeviceIsShownAbsent) {
+    const QString gone = folder.filePath("gone");
+    storeEarlierRun([&](indEnviron& earlier) {
+        earlier.comPort = 3;
+        earlier.setPortDevice(2, gone);
+    });
+    devices = {usbCable};
+    start();
+    EXPECT_TRUE(control<QRadioButton>("COM3")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("/dev/ttyUSB0")->isChecked());
+    EXPECT_EQ(control<QRadioButton>("COM2")->text(), "COM 2   " + gone + " (not connected)");
+}
+
+// The devices are read each time the menu opens; a chosen one is bound and becomes the port.
+TEST_F(FirstStart, ThePortMenuListsTheDevicesPresentBeforeMore) {
+    devices = {builtInPort, usbCable};
+    start();
+    QMenu* menu = window->menuBar()->findChild<cuiPortMenu*>()->menu();
+    ASSERT_NE(menu, nullptr);
+    const auto opened = [menu] {
+        menu->popup(QPoint(0, 0));
+        menu->hide();
+        QStringList items;
+        for (const QAction* item : menu->actions())
+            items << (item->isSeparator() ? "-" : item->text().remove('&'));
+        return items.mid(4, items.size() - 6);
+    };
+    EXPECT_EQ(opened(), QStringList({"-", "/dev/ttyUSB0   USB cable, Maker",
+                                     "/dev/ttyS0   Built-in port", "More..."}));
+    menu->actions()[5]->trigger();
+    EXPECT_EQ(settings->comPort, 2);
+    EXPECT_EQ(settings->portDevice(2), "/dev/ttyUSB0");
+    devices = {{"/dev/ttyACM0", "", "", "", Device::Usb}};
+    EXPECT_EQ(opened(),
+              QStringList({"-", "/dev/ttyACM0", "/dev/ttyUSB0 (not connected)", "More..."}));
+    EXPECT_TRUE(menu->actions()[6]->isChecked());
+    EXPECT_FALSE(menu->actions()[6]->isEnabled());
+    EXPECT_EQ(settings->portDevice(2), "/dev/ttyUSB0");
+}
+
 class PortDialog : public testing::Test {
 protected:
     PortDialog() : settings(places(), {}, QSize(1280, 800)) { cmcPrompt::install(&prompt); }
@@ -172,8 +246,7 @@ protected:
     QTemporaryDir folder;
     cmcScriptPrompt prompt;
     indEnviron settings;
-    const QList<cuiComPortDialog::Device> cable = {
-        {"/dev/ttyUSB0", "USB serial cable", "Maker", "A1"}};
+    const QList<cuiComPortDialog::Device> cable = {builtInPort, usbCable};
 };
 
 TEST_F(PortDialog, NumbersOutsideTheRangeKeepTheDialogOpen) {
@@ -195,8 +268,10 @@ TEST_F(PortDialog, OkStoresTheNumberAndTheChosenDevice) {
     dialog.open();
     type(dialog, "12");
     auto* devices = dialog.findChild<QTreeWidget*>("Devices");
-    ASSERT_EQ(devices->topLevelItemCount(), 2);
+    ASSERT_EQ(devices->topLevelItemCount(), 3);
     EXPECT_EQ(devices->currentItem()->text(0), "/dev/ttyS11");
+    // USB devices come first.
+    EXPECT_EQ(devices->topLevelItem(1)->text(0), "/dev/ttyS0");
     devices->setCurrentItem(devices->topLevelItem(0));
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -147,6 +147,16 @@ INSTANTIATE_TEST_SUITE_P(Table, indEnvironBounds,
                                          BoundsCase{{3000, 2000, 800, 600}, {1584, 884, 800, 600}},
                                          BoundsCase{{-900, 10, 800, 600}, {-784, 30, 800, 600}}));
 
+// Only a port the user's settings hold counts as chosen; the defaults' COM 1 does not.
+TEST_F(indEnvironTest, APortIsStoredOnceARunHasWrittenIt) {
+    EXPECT_FALSE(start()->portStored());
+    EXPECT_TRUE(start()->portStored());
+    drop("Global/ComPort");
+    EXPECT_FALSE(start()->portStored());
+    poke("Global/BBT", 0);
+    EXPECT_FALSE(start()->portStored());
+}
+
 TEST_F(indEnvironTest, ReadingStopsAtTheFirstMissingValueAndKeepsWhatCameBefore) {
     storeValidSettings();
     drop("View Option/Toolbar Visible");

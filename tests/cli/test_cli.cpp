@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -21,8 +22,10 @@ struct CliRun {
 
 class Cli : public testing::Test {
 protected:
-    CliRun run(const QStringList& arguments) {
+    CliRun run(const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
         process.start(MAVIK_CLI, arguments);
         EXPECT_TRUE(process.waitForFinished(30000));
@@ -217,6 +220,25 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               18, "error\tautowrite\t199\tE1\nerror\tautowrite\t199\tE2\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The command line needs no runtime folder: nothing but its own messages reaches standard error.
+TEST_F(Cli, RunsWithoutARuntimeFolder) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    const QString in = crafted("in.kcf", 6, [](cmcEeprom&) {});
+    for (const QStringList& arguments : {QStringList{"check", in}, {"print", in, "out.pdf"}}) {
+        const CliRun clean = run(arguments, environment);
+        EXPECT_EQ(clean.status, 0) << arguments[0].toStdString();
+        EXPECT_EQ(clean.err, "") << arguments[0].toStdString();
+    }
+    const QByteArray missing = file("no-cable").toLocal8Bit();
+    const CliRun refused = run({"info", "--device", missing}, environment);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "Cannot access COM 1.\n" + missing +
+                               ": no such device. Is the cloning cable plugged in?\n\n"
+                               "Check the following:\n - The COM port settings.\n"
+                               " - Cloning cable connections.\n - receiver power is ON.\n");
+}
 
 TEST_F(Cli, CheckOfAMissingFileIsAFileError) {
     EXPECT_EQ(run({"check", "none.kcf"}).status, 21);

@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -135,19 +139,63 @@ TEST_F(cmcCommTest, OpeningAnOpenPortFailsAndKeepsTheFirstOpening) {
     EXPECT_EQ(receive(comm, 1), QByteArray("B"));
 }
 
-TEST_F(cmcCommTest, PortsThatCannotBeOpenedFail) {
+TEST_F(cmcCommTest, PortsThatCannotBeOpenedFailWithTheSystemsReason) {
     QTemporaryDir dir;
     const QByteArray file = dir.filePath("plain").toLocal8Bit();
     ASSERT_EQ(::close(::open(file.constData(), O_CREAT | O_WRONLY, 0600)), 0);
-    const QByteArray devices[] = {"/dev/nonexistent-port", dir.path().toLocal8Bit(), file};
-    for (const QByteArray& device : devices) {
+    const std::pair<QByteArray, int> devices[] = {
+        {"/dev/nonexistent-port", ENOENT}, {dir.path().toLocal8Bit(), EISDIR}, {file, ENOTTY}};
+    for (const auto& [device, error] : devices) {
         mappedDevice = device;
         cmcComm comm;
         EXPECT_FALSE(comm.open(5, "9600,N,8,1")) << device.constData();
         EXPECT_FALSE(comm.isOpen());
+        EXPECT_EQ(comm.openFailure().device, device);
+        EXPECT_EQ(comm.openFailure().error, error) << device.constData();
     }
     cmcComm comm;
     EXPECT_FALSE(comm.open(0, "9600,N,8,1"));
+}
+
+// Root opens any file, so the open runs in a child that has given root up.
+void openWithoutRoot(const QByteArray& device) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        std::_Exit(255);
+    cmcComm comm;
+    comm.openDevice(device, "9600,N,8,1");
+    std::_Exit(comm.openFailure().error);
+}
+
+TEST(cmcCommAccess, ADeviceTheUserMayNotOpenIsRefusedForPermission) {
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
+    const QByteArray file = dir.filePath("locked").toLocal8Bit();
+    ASSERT_EQ(::close(::open(file.constData(), O_CREAT | O_WRONLY, 0)), 0);
+    EXPECT_EXIT(openWithoutRoot(file), testing::ExitedWithCode(EACCES), "");
+}
+
+// Terminal programs mark the line they use as exclusive.
+TEST_F(cmcCommTest, ALineAnotherProgramHoldsIsBusy) {
+    const int held = ::open(line.path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(ioctl(held, TIOCEXCL), 0);
+    cmcComm comm;
+    EXPECT_FALSE(comm.open(5, "9600,N,8,1"));
+    EXPECT_EQ(comm.openFailure().error, EBUSY);
+    ioctl(held, TIOCNXCL);
+    ::close(held);
+    EXPECT_TRUE(comm.open(5, "9600,N,8,1"));
+    EXPECT_EQ(comm.openFailure().error, 0);
+}
+
+TEST_F(cmcCommTest, AnOpenPortKeepsOthersOutUntilItCloses) {
+    cmcComm first;
+    cmcComm second;
+    ASSERT_TRUE(first.open(5, "9600,N,8,1"));
+    EXPECT_FALSE(second.open(5, "9600,N,8,1"));
+    EXPECT_EQ(second.openFailure().error, EBUSY);
+    first.close();
+    EXPECT_TRUE(second.open(5, "9600,N,8,1"));
 }
 
 TEST_F(cmcCommTest, SettingsTheTerminalCannotTakeFailTheOpen) {

@@ -137,7 +137,9 @@ const QList<QByteArray> windowKeys = {
     // The print preview and a failed print job.
     "GI_AppInd_Preview_Setting_Sizes", "GI_AppInd_Preview_Page", "GI_Sys_Printer_Failed",
     // What became of a typed entry.
-    "GI_AppMess_Input_Notice"};
+    "GI_AppMess_Input_Notice",
+    // Serial devices beside the COM numbers, and why a port did not open.
+    "GI_AppInd_Opt_ComSel_Present", "GI_AppInd_Opt_ComSel_Absent", "GI_Mess_CloneErr_Port"};
 
 qsizetype windowKeysWith(const char* prefix) {
     qsizetype count = 0;
@@ -168,7 +170,7 @@ TEST(GTexData, KeyFamiliesHaveTheirCounts) {
         {"GI_App_", "", 5 + windowKeysWith("GI_App_")},
         {"GI_AppInd_", "", 15 + windowKeysWith("GI_AppInd_")},
         {"GI_AppMess_", "", 16 + windowKeysWith("GI_AppMess_")},
-        {"GI_Mess_", "", 28},
+        {"GI_Mess_", "", 28 + windowKeysWith("GI_Mess_")},
         {"CellModel_", "", 32},
         {"", "_Body", 16},
         {"GI_Sheet_Sel_", "_Cells", 44 - withoutMonitorSheet / 3},
@@ -195,6 +197,7 @@ TEST(GTexData, ListsHaveTheirLengths) {
         {"GI_Mess_CloneErr_Head", 18}, {"GI_Mess_CloneErr_Check", 8},
         {"GI_AppMess_Tv_Ch_Type", 18}, {"GI_WarningCheckList", 37},
         {"GI_CellWidthRegList", 4},    {"GI_AppInd_Preview_Caption", 7},
+        {"GI_Mess_CloneErr_Port", 4},  {"GI_AppInd_Opt_ComSel_Present", 3},
     };
     for (const auto& [key, length] : lists)
         EXPECT_EQ(listOf(key).size(), length) << key;

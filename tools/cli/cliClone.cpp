@@ -3,8 +3,6 @@
 #include "cliArgs.h"
 #include "cmcComm.h"
 
-#include <unistd.h>
-
 namespace {
 
 int argc = 1;
@@ -35,11 +33,9 @@ std::optional<cliClone::Options> cliClone::parse(const QStringList& arguments, b
     return options;
 }
 
-// Its own lock, so that the command runs beside the desktop program.
+// No lock: the command runs beside the desktop program and never writes the settings back.
 indEnviron::Places cliClone::places() {
-    indEnviron::Places places = indEnviron::standardPlaces();
-    places.lockName = QString("mavik-cli-%1").arg(getpid());
-    return places;
+    return indEnviron::standardPlaces(indEnviron::Unlocked);
 }
 
 indDestination cliClone::userBandPlan(int destination) {

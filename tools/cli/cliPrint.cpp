@@ -12,6 +12,7 @@
 #include "indDestination.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <optional>
 
 namespace {
@@ -153,6 +154,17 @@ int printPages(const PrintArguments& arguments) {
     return cliExit::Success;
 }
 
+// A graphical application asks for the user's runtime folder as it starts (Qt looks there for
+// signs of a sandbox) and warns without one. A user who has none is lent an empty private one
+// for the run, so that standard error carries only the command's own messages.
+std::optional<QTemporaryDir> lentRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return std::nullopt;
+    std::optional<QTemporaryDir> folder(std::in_place);
+    qputenv("XDG_RUNTIME_DIR", folder->path().toLocal8Bit());
+    return folder;
+}
+
 } // namespace
 
 // Lays pages out as printing does, into a PDF file, with no display.
@@ -161,6 +173,7 @@ int cliPrint(const QStringList& arguments) {
     if (!parsed)
         return cliExit::usage();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::optional<QTemporaryDir> runtime = lentRuntimeFolder();
     static int argc = 1;
     static char name[] = "mavik-cli";
     static char* argv[] = {name, nullptr};
