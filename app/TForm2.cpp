@@ -153,6 +153,8 @@ void TForm2::showDevices() {
         main.environ().portStored() ? cmcPortBinding::PortStored : cmcPortBinding::NoPortStored,
         present);
     for (const cuiComPortDialog::Device& device : present) {
+        if (cuiComPortDialog::opensAsStandardPort(main.environ(), device.path))
+            continue;
         auto* button =
             new QRadioButton(cuiComPortDialog::caption(device, table), COMMore->parentWidget());
         button->setObjectName(device.path);

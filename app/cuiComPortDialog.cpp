@@ -25,6 +25,8 @@ enum DeviceColumn { Path, Description, Maker, SerialNumber, Columns };
 enum DeviceText { ListCaption = 0, FirstHeader = 1, StandardEntry = 5 };
 
 constexpr int PathRole = Qt::UserRole;
+// COM 1 to 4, which the menu and the initial setup name on their own.
+constexpr int StandardPorts = 4;
 
 // Lines of the entry that names a present device.
 enum PresentText { WithMaker, WithOneDetail, PathOnly };
@@ -35,6 +37,14 @@ bool isUsb(const QSerialPortInfo& info) {
 }
 
 } // namespace
+
+bool cuiComPortDialog::opensAsStandardPort(const indEnviron& settings, const QString& device) {
+    for (int port = 1; port <= StandardPorts; ++port) {
+        if (settings.portDevice(port) == device)
+            return true;
+    }
+    return false;
+}
 
 QList<cuiComPortDialog::Device> cuiComPortDialog::presentDevices() {
     QList<Device> devices;

@@ -27,6 +27,9 @@ public:
     static QString caption(const Device& device, cmcGTex& table);
     // A device set for a COM number that is no longer there is marked so.
     static QString boundCaption(const QString& device, cmcGTex& table);
+    // Whether one of the menu's four standard numbers opens the device already, so that it is
+    // not offered a second time beside them.
+    static bool opensAsStandardPort(const indEnviron& settings, const QString& device);
 
     cuiComPortDialog(indEnviron& settings, cmcGTex& table, const QList<Device>& devices,
                      QWidget* owner);

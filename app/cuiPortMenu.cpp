@@ -50,6 +50,8 @@ void cuiPortMenu::refresh() {
     present = cmcPortBinding::usbFirst(deviceSource());
     const QString current = settings.portDevice(settings.comPort);
     for (const cuiComPortDialog::Device& device : present) {
+        if (cuiComPortDialog::opensAsStandardPort(settings, device.path))
+            continue;
         QAction* item = addItem(cuiComPortDialog::caption(device, table), device.path == current);
         connect(item, &QAction::triggered, this, [this, path = device.path] { choose(path); });
     }

@@ -178,8 +178,8 @@ TEST_F(FirstStart, TheOnlyUsbDeviceIsChosenAndBoundToAFreeNumber) {
     for (const QRadioButton* button : setup().findChildren<QRadioButton*>())
         if (button->objectName().startsWith("/dev/"))
             shown << button->text();
-    EXPECT_EQ(shown,
-              QStringList({sim.device() + "   USB cable, Maker", "/dev/ttyS0   Built-in port"}));
+    // COM 1 names the built-in port already; it is not offered twice.
+    EXPECT_EQ(shown, QStringList({sim.device() + "   USB cable, Maker"}));
     EXPECT_TRUE(control<QRadioButton>(sim.device().constData())->isChecked());
     prompt.answer(cmcPrompt::AnswerOk); // the receiver's destination replaces "none"
     setup().Button1Click();
@@ -217,8 +217,7 @@ TEST_F(FirstStart, ThePortMenuListsTheDevicesPresentBeforeMore) {
             items << (item->isSeparator() ? "-" : item->text().remove('&'));
         return items.mid(4, items.size() - 6);
     };
-    EXPECT_EQ(opened(), QStringList({"-", "/dev/ttyUSB0   USB cable, Maker",
-                                     "/dev/ttyS0   Built-in port", "More..."}));
+    EXPECT_EQ(opened(), QStringList({"-", "/dev/ttyUSB0   USB cable, Maker", "More..."}));
     menu->actions()[5]->trigger();
     EXPECT_EQ(settings->comPort, 2);
     EXPECT_EQ(settings->portDevice(2), "/dev/ttyUSB0");
