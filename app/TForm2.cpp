@@ -76,7 +76,8 @@ void TForm2::buildControls() {
     for (int i = 0; i < StandardPorts; ++i) {
         COM[i] = new QRadioButton(panel);
         COM[i]->setObjectName(QString("COM%1").arg(i + 1));
-        ports->addWidget(COM[i], i / 2, i % 2);
+        // One column, as the devices below: captions that name devices are long.
+        ports->addWidget(COM[i], i, 0, 1, 2);
     }
     COMMore = new QRadioButton(panel);
     COMMore->setObjectName("COMMore");
@@ -84,8 +85,8 @@ void TForm2::buildControls() {
     Edit1->setObjectName("Edit1");
     Edit1->setMaxLength(3);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm2::Edit1Change);
-    ports->addWidget(COMMore, 2, 0);
-    ports->addWidget(Edit1, 2, 1);
+    ports->addWidget(COMMore, StandardPorts, 0);
+    ports->addWidget(Edit1, StandardPorts, 1, Qt::AlignLeft);
 
     deviceColumn = new QVBoxLayout;
     auto* side = new QVBoxLayout;
