@@ -24,16 +24,6 @@
 
 namespace {
 
-enum Event {
-    ToolbarRefresh = 2,
-    CloneInformation = 30,
-    SetupFinished = 31,
-    DestinationStored = 33,
-    InformationWhileHidden = 35,
-    CloneStarted = 38,
-    CloneEnded = 39,
-};
-
 constexpr int StandardPorts = 4;
 
 } // namespace
@@ -200,7 +190,7 @@ void TForm2::Button1Click() {
     if (device)
         main.environ().setPortDevice(port, *device);
     main.environ().comPort = port;
-    events.Send(CloneInformation);
+    events.Send(cmcEventId::ReadCloneInformation);
 }
 
 void TForm2::Button2Click() {
@@ -226,8 +216,8 @@ void TForm2::closeEvent(QCloseEvent* event) {
         events.RemoveListener(&TForm2::onEvent, this);
         listening = false;
     }
-    events.Send(SetupFinished);
-    events.Send(ToolbarRefresh);
+    events.Send(cmcEventId::SetupFinished);
+    events.Send(cmcEventId::MainWindowBuilt);
 }
 
 void TForm2::onEvent(void* context, cmcEvent& event) {
@@ -235,16 +225,16 @@ void TForm2::onEvent(void* context, cmcEvent& event) {
 }
 
 void TForm2::notification(const cmcEvent& event) {
-    switch (event.number) {
-    case CloneStarted:
+    switch (event.id()) {
+    case cmcEventId::CloneStarted:
         if (isVisible())
             setEnabled(false);
         break;
-    case CloneEnded:
+    case cmcEventId::CloneEnded:
         if (isVisible() && event.first == 0)
             setEnabled(true);
         break;
-    case InformationWhileHidden:
+    case cmcEventId::InformationWhileHidden:
         finishRead();
         break;
     default:
@@ -257,7 +247,7 @@ void TForm2::finishRead() {
     const bool known = main.environ().destination <= indEnviron::NoDestination;
     main.environ().setupDone = known ? 1 : 0;
     if (known) {
-        events.Send(DestinationStored);
+        events.Send(cmcEventId::DestinationStored);
         main.rebuildMainTree();
     }
     closing = true;

@@ -63,13 +63,13 @@ void cmcEvMan::freeRemovedListeners() {
     std::erase_if(listeners, [](const Listener& l) { return l.removed; });
 }
 
-void cmcEvMan::Send(int32_t number, int32_t first, int32_t second) {
-    cmcEvent event{number, cmcEvent::Sent, first, second, {}};
+void cmcEvMan::Send(cmcEventId id, int32_t first, int32_t second) {
+    cmcEvent event{int32_t(id), cmcEvent::Sent, first, second, {}};
     deliver(event);
 }
 
-void cmcEvMan::SendText(int32_t number, int32_t first, int32_t second, const char* text) {
-    cmcEvent event{number, cmcEvent::Sent, first, second, textCopy(text)};
+void cmcEvMan::SendText(cmcEventId id, int32_t first, int32_t second, const char* text) {
+    cmcEvent event{int32_t(id), cmcEvent::Sent, first, second, textCopy(text)};
     deliver(event);
 }
 
@@ -78,16 +78,16 @@ void cmcEvMan::enqueue(cmcEvent&& event) {
     queue.push_back({std::move(event), deliveringQueue, false});
 }
 
-void cmcEvMan::Post(int32_t number, int32_t first, int32_t second) {
-    enqueue({number, cmcEvent::Posted, first, second, {}});
+void cmcEvMan::Post(cmcEventId id, int32_t first, int32_t second) {
+    enqueue({int32_t(id), cmcEvent::Posted, first, second, {}});
 }
 
-void cmcEvMan::PostText(int32_t number, int32_t first, int32_t second, const char* text) {
-    enqueue({number, cmcEvent::Posted, first, second, textCopy(text)});
+void cmcEvMan::PostText(cmcEventId id, int32_t first, int32_t second, const char* text) {
+    enqueue({int32_t(id), cmcEvent::Posted, first, second, textCopy(text)});
 }
 
-void cmcEvMan::PostData(int32_t number, const void* data, int32_t length) {
-    enqueue({number, cmcEvent::Posted, 0, 0, copyOf(data, length)});
+void cmcEvMan::PostData(cmcEventId id, const void* data, int32_t length) {
+    enqueue({int32_t(id), cmcEvent::Posted, 0, 0, copyOf(data, length)});
 }
 
 void cmcEvMan::deliverQueue() {
@@ -110,12 +110,12 @@ void cmcEvMan::deliverQueue() {
         freeRemovedListeners();
 }
 
-cmcEvAns cmcEvMan::Ask(int32_t number, int32_t first, int32_t second) {
+cmcEvAns cmcEvMan::Ask(cmcEventId id, int32_t first, int32_t second) {
     ++answerDepth;
     if (static_cast<int>(answerLevels.size()) <= answerDepth)
         answerLevels.resize(answerDepth + 1);
     answerLevels[answerDepth].clear();
-    cmcEvent event{number, cmcEvent::Question, first, second, {}};
+    cmcEvent event{int32_t(id), cmcEvent::Question, first, second, {}};
     deliver(event);
     const std::vector<cmcEvAns>& answers = answerLevels[answerDepth];
     cmcEvAns result = answers.empty() ? cmcEvAns{} : answers.front();

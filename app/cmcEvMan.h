@@ -2,6 +2,7 @@
 
 #include "cmcEvAns.h"
 #include "cmcEvent.h"
+#include "cmcEventId.h"
 
 #include <deque>
 #include <vector>
@@ -25,14 +26,14 @@ public:
     // The program's event manager: the first one created that still exists, or none.
     static cmcEvMan* app();
 
-    void Send(int32_t number, int32_t first = 0, int32_t second = 0);
-    void SendText(int32_t number, int32_t first, int32_t second, const char* text);
-    void Post(int32_t number, int32_t first = 0, int32_t second = 0);
-    void PostText(int32_t number, int32_t first, int32_t second, const char* text);
-    void PostData(int32_t number, const void* data, int32_t length);
+    void Send(cmcEventId id, int32_t first = 0, int32_t second = 0);
+    void SendText(cmcEventId id, int32_t first, int32_t second, const char* text);
+    void Post(cmcEventId id, int32_t first = 0, int32_t second = 0);
+    void PostText(cmcEventId id, int32_t first, int32_t second, const char* text);
+    void PostData(cmcEventId id, const void* data, int32_t length);
 
     // Returns the first answer given, or the empty answer.
-    cmcEvAns Ask(int32_t number, int32_t first = 0, int32_t second = 0);
+    cmcEvAns Ask(cmcEventId id, int32_t first = 0, int32_t second = 0);
     void Answer(int32_t value);
     void Answer2(int32_t first, int32_t second);
     void AnswerData(const void* data, int32_t length);

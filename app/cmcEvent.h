@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cmcEventId.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -14,6 +16,7 @@ struct cmcEvent {
     int32_t second = 0;
     QByteArray payload;
 
+    cmcEventId id() const { return static_cast<cmcEventId>(number); }
     // The payload up to its terminating zero.
     QByteArray text() const;
 };

@@ -31,12 +31,12 @@ bool cmcTvPreset::execute(cmcPrompt& prompt, int table, Target target, int numbe
     const Result result = target == Bank ? presetBank(table, number) : presetGroup(table, number);
     cmcEvMan* events = cmcEvMan::app();
     if (events)
-        events->Send(EventImageChanged);
+        events->Send(cmcEventId::ChannelsChanged);
     if (result == NoChannelSpace)
         prompt.message(cmcPrompt::titled(overflowText(), cmcPrompt::Ok, cmcPrompt::AnswerOk,
                                          cmcPrompt::Exclamation));
     if (events)
-        events->Post(EventRedrawAll);
+        events->Post(cmcEventId::RedrawAll);
     return true;
 }
 

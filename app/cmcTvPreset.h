@@ -45,8 +45,6 @@ public:
     static constexpr char TableNamesKey[] = "GI_AppMess_Tv_Ch_Type";
     static constexpr char NoChSpaceKey[] = "GI_Mess_Preset_NoChSpace";
 
-    static constexpr int EventRedrawAll = 13;
-    static constexpr int EventImageChanged = 42;
     static constexpr int BandDefaultRecord = 6;
     static constexpr int PresetStep = 10;
 

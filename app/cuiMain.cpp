@@ -25,14 +25,6 @@
 
 namespace {
 
-enum Event {
-    StatusText = 4,
-    UpdateToolBar = 2,
-    ChecksRan = 24,
-    TreeCaption = 47,
-    TreeCaptionToo = 48,
-};
-
 constexpr int SplitterWidth = 3;
 
 QFrame* pane(QWidget* parent) {
@@ -81,7 +73,7 @@ void cuiMain::buildToolBar() {
     tools->build("GI_ToolBar_Main");
     tools->addTo(*this);
     setToolBarVisible(settings.toolbarVisible != 0);
-    events.Send(UpdateToolBar);
+    events.Send(cmcEventId::MainWindowBuilt);
 }
 
 void cuiMain::setToolBarVisible(bool visible) {
@@ -186,7 +178,7 @@ void cuiMain::tick() {
     if (editCountdown && editCountdown->Remaining() == 0) {
         editCountdown.reset();
         markTree();
-        events.Post(ChecksRan);
+        events.Post(cmcEventId::ChecksRan);
     }
 }
 
@@ -265,18 +257,18 @@ void cuiMain::onEvent(void* context, cmcEvent& event) {
 }
 
 void cuiMain::notification(const cmcEvent& event) {
-    switch (event.number) {
-    case StatusText:
+    switch (event.id()) {
+    case cmcEventId::StatusText:
         noticeHeld = committing;
         if (status)
             status->setStatus(table.display(event.text()), quint32(event.first),
                               quint32(event.second));
         break;
-    case UpdateToolBar:
+    case cmcEventId::MainWindowBuilt:
         updateCommands();
         break;
-    case TreeCaption:
-    case TreeCaptionToo:
+    case cmcEventId::TreeCaption:
+    case cmcEventId::TreeCaptionAlso:
         if (pageTree)
             setTreeCaption(event.second, event.text());
         break;

@@ -1,6 +1,7 @@
 #include "indDocument.h"
 
 #include "MemoryMap.h"
+#include "cmcCloneInfoFlag.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcKcfDocument.h"
@@ -14,25 +15,6 @@ namespace {
 const char BankLetters[] = "ABCDEFGHIJKLMNOPQRTUWY";
 constexpr int BankPageBase = 13;
 constexpr int LinkPageBase = 36;
-
-enum Event {
-    FinishEdit = 22,
-    SetupFinished = 31,
-    DocumentChanged = 28,
-    LinkNameChanged = 29,
-    ApplyCloneInformation = 32,
-    CloneStarted = 38,
-    CloneEnded = 39,
-    CloneWindowClosed = 40,
-    ChannelsChanged = 42,
-    TreeCaption = 47,
-};
-
-enum CloneInformationFlag {
-    TakeOptionFlags = 1,
-    TakeDestination = 4,
-    NoSaveQuestion = 8,
-};
 
 // A tree caption: the key character, a colon, a blank and the six name characters, anything
 // outside printable ASCII shown as a blank.
@@ -121,11 +103,11 @@ void indDocument::noteEdit() {
 
 void indDocument::documentReplaced() {
     refreshPages();
-    events.Send(DocumentChanged);
+    events.Send(cmcEventId::DocumentChanged);
 }
 
 cmcPrompt::Answer indDocument::confirmSave(Wording wording) {
-    events.Send(FinishEdit);
+    events.Send(cmcEventId::FinishEdit);
     const QByteArray question =
         wording == Named ? withArgument(text("GI_Mess_Confirm_WriteFile"),
                                         cmcGTex::app().stored(QFileInfo(displayName()).fileName()))
@@ -250,7 +232,7 @@ bool indDocument::SaveAs() {
 }
 
 bool indDocument::Save(const QString& fileName) {
-    events.Send(FinishEdit);
+    events.Send(cmcEventId::FinishEdit);
     setBusyCursor(true);
     const int error = cmcKcfDocument::save(fileName, documentImage, bandPlan(), templateCopy,
                                            {showFileMessage, &prompt});
@@ -266,7 +248,7 @@ bool indDocument::Save(const QString& fileName) {
 
 void indDocument::convertAndRefresh(cmcEeprom& image) {
     convertToDestination(image);
-    events.Send(DocumentChanged);
+    events.Send(cmcEventId::DocumentChanged);
 }
 
 indDestination indDocument::bandPlan() const {
@@ -324,12 +306,12 @@ void indDocument::changeDestination(int destination, bool convert) {
 }
 
 void indDocument::adoptClonedImage(const cmcEeprom& image) {
-    events.Send(ApplyCloneInformation, TakeOptionFlags, 0);
+    events.Send(cmcEventId::ApplyCloneInformation, cmcCloneInfoFlag::TakeOptionFlags, 0);
     documentImage = image;
     convertAndRefresh(documentImage);
     setModified(true);
     setFileName({});
-    events.Send(ApplyCloneInformation, 0, 1);
+    events.Send(cmcEventId::ApplyCloneInformation, 0, 1);
     historyReset();
     documentReplaced();
 }
@@ -352,18 +334,20 @@ void indDocument::setReceiverInformation(int destination, int flagA, int flagB) 
 }
 
 bool indDocument::acceptReceiverDestination(int flags) {
-    if (!(flags & TakeDestination) || receiverDestination == settings.destination)
+    if (!(flags & cmcCloneInfoFlag::TakeDestination) || receiverDestination == settings.destination)
         return true;
     const cmcPrompt::Answer answer = prompt.message(
         cmcPrompt::titled(cmcGTex::app().multiLineText("GI_AppMess_ChangeModel"),
                           cmcPrompt::OkCancel, cmcPrompt::AnswerCancel, cmcPrompt::Exclamation));
     if (answer != cmcPrompt::AnswerOk)
         return false;
-    return (flags & NoSaveQuestion) || confirmSave(Named) != cmcPrompt::AnswerCancel;
+    return (flags & cmcCloneInfoFlag::NoSaveQuestion) ||
+           confirmSave(Named) != cmcPrompt::AnswerCancel;
 }
 
 void indDocument::applyCloneInformation(int flags, int value) {
-    const bool change = (flags & TakeDestination) && receiverDestination != settings.destination;
+    const bool change =
+        (flags & cmcCloneInfoFlag::TakeDestination) && receiverDestination != settings.destination;
     if (!acceptReceiverDestination(flags))
         return;
     if (change) {
@@ -371,16 +355,16 @@ void indDocument::applyCloneInformation(int flags, int value) {
         changeDestination(receiverDestination, value != 0);
         changeEnded();
     }
-    if (flags & TakeOptionFlags) {
+    if (flags & cmcCloneInfoFlag::TakeOptionFlags) {
         settings.optionFlagA = receiverFlagA;
         settings.optionFlagB = receiverFlagB;
-        events.Send(DocumentChanged);
+        events.Send(cmcEventId::DocumentChanged);
     }
 }
 
 void indDocument::postTreeCaptions() {
     for (int bank = 0; bank < mm::Banks; ++bank)
-        events.PostText(TreeCaption, 0, BankPageBase + bank,
+        events.PostText(cmcEventId::TreeCaption, 0, BankPageBase + bank,
                         nodeCaption(BankLetters[bank], documentImage,
                                     mm::BankNameBase + mm::NameSlotSize * bank)
                             .constData());
@@ -391,7 +375,7 @@ void indDocument::postTreeCaptions() {
 void indDocument::postLinkCaption(int link) {
     if (link < 0 || link >= mm::ScanLinks)
         return;
-    events.PostText(TreeCaption, 0, LinkPageBase + link,
+    events.PostText(cmcEventId::TreeCaption, 0, LinkPageBase + link,
                     nodeCaption(static_cast<char>('0' + link), documentImage,
                                 mm::ScanLinkNameBase + mm::NameSlotSize * link)
                         .constData());
@@ -399,26 +383,26 @@ void indDocument::postLinkCaption(int link) {
 
 void indDocument::onEvent(void* context, cmcEvent& event) {
     auto* self = static_cast<indDocument*>(context);
-    switch (event.number) {
-    case DocumentChanged:
+    switch (event.id()) {
+    case cmcEventId::DocumentChanged:
         self->postTreeCaptions();
         break;
-    case LinkNameChanged:
+    case cmcEventId::LinkNameChanged:
         self->postLinkCaption(event.first);
         break;
-    case ApplyCloneInformation:
+    case cmcEventId::ApplyCloneInformation:
         self->applyCloneInformation(event.first, event.second);
         break;
-    case SetupFinished:
+    case cmcEventId::SetupFinished:
         self->showMainWindow();
         break;
-    case CloneStarted:
-    case CloneEnded:
-    case CloneWindowClosed:
+    case cmcEventId::CloneStarted:
+    case cmcEventId::CloneEnded:
+    case cmcEventId::ProgressClosed:
         if (self->mainWindowVisible() && !self->cloning)
-            self->setMainWindowEnabled(event.number != CloneStarted);
+            self->setMainWindowEnabled(event.id() != cmcEventId::CloneStarted);
         break;
-    case ChannelsChanged:
+    case cmcEventId::ChannelsChanged:
         self->documentImage.rebuildBankIndex();
         break;
     default:

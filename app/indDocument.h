@@ -87,7 +87,8 @@ public:
     // Puts back a state the undo history kept: the image and the destination it was for.
     void restoreDocument(const cmcEeprom& image, int destination);
 
-    // What the last clone information query read from the receiver; event 32 applies it.
+    // What the last clone information query read from the receiver; ApplyCloneInformation
+    // applies it.
     void setReceiverInformation(int destination, int flagA, int flagB);
 
 protected:

@@ -38,8 +38,6 @@
 
 namespace {
 
-enum Event { FinishEdit = 22, CloneInformation = 30 };
-
 // The names of undo steps, as lines of the definition list of step names.
 enum Step {
     StepEdit,
@@ -242,12 +240,12 @@ bool indMain::presetTv(int tvTable) {
 }
 
 void indMain::onEvent(void* context, cmcEvent& event) {
-    if (event.number == CloneInformation)
+    if (event.id() == cmcEventId::ReadCloneInformation)
         static_cast<indMain*>(context)->cloneInformation();
 }
 
 void indMain::requestInformation() {
-    cuiMain::events.Send(CloneInformation);
+    cuiMain::events.Send(cmcEventId::ReadCloneInformation);
 }
 
 void indMain::showAtStart() {
@@ -331,7 +329,7 @@ bool indMain::canExchangeCsv() const {
 
 // The dialog starts in the current folder, and the folder of a file that worked becomes it.
 QString indMain::chooseCsvFile(cmcPrompt::FileDialog::Kind kind) {
-    cuiMain::events.Send(FinishEdit);
+    cuiMain::events.Send(cmcEventId::FinishEdit);
     return cmcCsvFile::chooseFile(prompt, cuiMain::settings.currentDirectory, kind);
 }
 
@@ -401,12 +399,12 @@ void indMain::runCommand(const cmcCellObj& cell) {
 }
 
 void indMain::undo() {
-    cuiMain::events.Send(FinishEdit);
+    cuiMain::events.Send(cmcEventId::FinishEdit);
     undoHistory->stack().undo();
 }
 
 void indMain::redo() {
-    cuiMain::events.Send(FinishEdit);
+    cuiMain::events.Send(cmcEventId::FinishEdit);
     undoHistory->stack().redo();
 }
 
@@ -450,7 +448,7 @@ void indMain::openFromDesktop(const QString& path) {
         return;
     }
     if (suffix == cuiMain::table.display(csv) && canExchangeCsv()) {
-        cuiMain::events.Send(FinishEdit);
+        cuiMain::events.Send(cmcEventId::FinishEdit);
         undoHistory->begin();
         importCsvFile(QFileInfo(path).absoluteFilePath());
         undoHistory->end(stepName(StepImport));

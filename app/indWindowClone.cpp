@@ -3,12 +3,6 @@
 #include "cmcEvMan.h"
 #include "indMain.h"
 
-namespace {
-
-constexpr int FinishEdit = 22;
-
-} // namespace
-
 indWindowClone::indWindowClone(indMain& main, indEnviron& store, cmcEvMan& eventManager,
                                indCloneMan& manager)
     : indCloneSession(main, store, eventManager, manager), window(main) {}
@@ -19,7 +13,7 @@ bool indWindowClone::mainWindowVisible() const {
 
 void indWindowClone::finishEdit() {
     if (cmcEvMan* events = cmcEvMan::app())
-        events->Send(FinishEdit);
+        events->Send(cmcEventId::FinishEdit);
 }
 
 void indWindowClone::showCloneInformation() {

@@ -10,8 +10,8 @@
 #include "indDestination.h"
 
 // The main controller as the benchmarked pages see it: a document and the template of one
-// destination, every question answered OK, and the bank index rebuilt on event 42 at once.
-// A benchmark fills `document` with the records it needs.
+// destination, every question answered OK, and the bank index rebuilt on ChannelsChanged at
+// once. A benchmark fills `document` with the records it needs.
 class BenchPageData : public cmcPageData {
 public:
     explicit BenchPageData(int destination) : plan(destination) {
@@ -39,7 +39,7 @@ private:
     };
 
     static void heard(void* context, cmcEvent& event) {
-        if (event.number == 42)
+        if (event.id() == cmcEventId::ChannelsChanged)
             static_cast<BenchPageData*>(context)->document.rebuildBankIndex();
     }
 

@@ -29,7 +29,7 @@ void SendToListeners(benchmark::State& state) {
     for (int64_t& sum : sums)
         events.AddListener(countingListener, &sum);
     for (auto _ : state)
-        events.Send(28);
+        events.Send(cmcEventId::DocumentChanged);
     benchmark::DoNotOptimize(sums.data());
 }
 BENCHMARK(SendToListeners)->Arg(4)->Arg(32);
@@ -42,7 +42,7 @@ void PostCaptionsAndDeliver(benchmark::State& state) {
     events.AddListener(countingListener, &sum);
     for (auto _ : state) {
         for (int i = 0; i < 32; ++i)
-            events.PostText(47, 0, 13 + i, "A: BANK A");
+            events.PostText(cmcEventId::TreeCaption, 0, 13 + i, "A: BANK A");
         events.deliverQueue();
     }
     benchmark::DoNotOptimize(sum);
@@ -54,7 +54,7 @@ void AskAnsweredQuestion(benchmark::State& state) {
     cmcEvMan events;
     events.AddListener(answeringListener, &events);
     for (auto _ : state)
-        benchmark::DoNotOptimize(events.Ask(44, 7).first);
+        benchmark::DoNotOptimize(events.Ask(cmcEventId::PageIndex, 7).first);
 }
 BENCHMARK(AskAnsweredQuestion);
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int SessionEnded = 40;
 // The 24 pixels under the bar now hold the line of times: a gap, the text, a smaller margin.
 constexpr int TextSpacing = 4;
 constexpr int MarginBottom = 8;
@@ -76,7 +75,7 @@ QWidget* cuiCloneProgress::sessionControl() {
     return nullptr;
 }
 
-// The session's end (event 40) takes the window away.
+// The session's end (ProgressClosed) takes the window away.
 void cuiCloneProgress::cancel() {
     cancelButton->setEnabled(false);
     manager.cancel();
@@ -119,7 +118,7 @@ void cuiCloneProgress::closeEvent(QCloseEvent* event) {
 }
 
 void cuiCloneProgress::onEvent(void* context, cmcEvent& event) {
-    if (event.number == SessionEnded)
+    if (event.id() == cmcEventId::ProgressClosed)
         static_cast<cuiCloneProgress*>(context)->ended();
 }
 

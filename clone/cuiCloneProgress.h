@@ -13,8 +13,8 @@ struct cmcEvent;
 
 // The "Cloning" tool window of a running read or write: the segment bar over the elapsed time
 // and the time still to go, centred over its owner. The user cannot close it; it goes away by
-// itself when the manager reports the end of the session (event 40). A read can be stopped with
-// its Cancel button; a write says that it cannot be stopped.
+// itself when the manager reports the end of the session (ProgressClosed). A read can be
+// stopped with its Cancel button; a write says that it cannot be stopped.
 class cuiCloneProgress : public QDialog {
     Q_OBJECT
 public:

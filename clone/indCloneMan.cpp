@@ -11,11 +11,6 @@
 
 namespace {
 
-constexpr int StatusText = 4;
-constexpr int SessionStarted = 38;
-constexpr int SessionEnded = 39;
-constexpr int ProgressClosed = 40;
-
 constexpr int PreludeWaitMs = 200;
 constexpr int RequestWaitMs = 200;
 constexpr int HighSpeedRequestPreamble = 12;
@@ -23,9 +18,9 @@ constexpr int WriteBlockSize = 32;
 constexpr int AcknowledgeTimeoutMs = 10000;
 constexpr quint32 StatusBackground = 0xFF00000F; // the button face
 
-void send(int number, int first = 0) {
+void send(cmcEventId id, int first = 0) {
     if (cmcEvMan* events = cmcEvMan::app())
-        events->Send(number, first);
+        events->Send(id, first);
 }
 
 QByteArray checkLines(std::initializer_list<int> lines) {
@@ -103,7 +98,7 @@ bool indCloneMan::begin(int operation, Callback callback, void* context) {
 bool indCloneMan::startInformation(Callback callback, void* context) {
     if (busy())
         return false;
-    send(SessionStarted);
+    send(cmcEventId::CloneStarted);
     setUp(false);
     begin(cmcCloneDrv::Information, callback, context);
     totalBytes = 0;
@@ -165,8 +160,8 @@ void indCloneMan::done(dst_CDrv_Result& result) {
             result.code = cmcCloneDrv::NotEnoughData;
     }
     report(result);
-    send(ProgressClosed);
-    send(SessionEnded, result.code == cmcCloneDrv::Ok ? 1 : 0);
+    send(cmcEventId::ProgressClosed);
+    send(cmcEventId::CloneEnded, result.code == cmcCloneDrv::Ok ? 1 : 0);
     if (completion) {
         const Callback callback = completion;
         completion = nullptr;
@@ -178,7 +173,7 @@ void indCloneMan::done(dst_CDrv_Result& result) {
 void indCloneMan::report(const dst_CDrv_Result& result) {
     if (result.code == cmcCloneDrv::Cancelled) {
         if (cmcEvMan* events = cmcEvMan::app())
-            events->SendText(StatusText, int32_t(cmcCellNames::clWindowText),
+            events->SendText(cmcEventId::StatusText, int32_t(cmcCellNames::clWindowText),
                              int32_t(StatusBackground),
                              cmcGTex::app().GetText("GI_AppInd_Clone_Cancelled").constData());
         return;

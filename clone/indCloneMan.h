@@ -20,7 +20,7 @@ public:
     void setInformationHandler(Callback handler, void* context);
     void setReadHandler(Callback handler, void* context);
     // Called once a read or write has started, so that the user interface shows its progress
-    // window; the window goes when event 40 reports the session's end.
+    // window; the window goes when ProgressClosed reports the session's end.
     using ProgressHook = void (*)(void* context);
     void setProgressHook(ProgressHook hook, void* context);
     void setModel(uint32_t model, uint32_t identifier) { drv.setModel(model, identifier); }

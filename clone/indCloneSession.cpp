@@ -1,5 +1,6 @@
 #include "indCloneSession.h"
 
+#include "cmcCloneInfoFlag.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcPrompt.h"
@@ -9,16 +10,6 @@
 #include "indEnviron.h"
 
 namespace {
-
-enum Event {
-    ApplyCloneInformation = 32,
-    InformationWhileHidden = 35,
-};
-
-// Flags of the clone-information event: take the option flags (1), ask to take the receiver's
-// destination (4), without the save question (8).
-constexpr int ReadFlags = 15;
-constexpr int QueryFlags = 7;
 
 constexpr int DestinationByte = 18;
 constexpr int FormatByte = 1;
@@ -53,8 +44,8 @@ bool indCloneSession::receiverMatches() const {
     return receiverDestination() == settings.destination;
 }
 
-void indCloneSession::send(int number, int first, int second) {
-    events.Send(number, first, second);
+void indCloneSession::send(cmcEventId id, int first, int second) {
+    events.Send(id, first, second);
 }
 
 void indCloneSession::end(Outcome outcome) {
@@ -166,7 +157,7 @@ bool indCloneSession::firstQueryGoesOn(int flags) {
     if (!firstQuery)
         return true;
     const bool matched = receiverMatches();
-    send(ApplyCloneInformation, flags, 1);
+    send(cmcEventId::ApplyCloneInformation, flags, 1);
     if (matched)
         return true;
     if (receiverMatches()) {
@@ -186,7 +177,7 @@ void indCloneSession::readInformationDone(const dst_CDrv_Result& result) {
     }
     if (man.busy())
         return;
-    if (!firstQueryGoesOn(ReadFlags))
+    if (!firstQueryGoesOn(cmcCloneInfoFlag::Read))
         return;
     man.setImageSize(doc.document().size());
     if (!man.startRead(mm::ReadRanges, onCompletion, this))
@@ -224,9 +215,9 @@ void indCloneSession::writeInformationDone(const dst_CDrv_Result& result) {
     }
     if (man.busy())
         return;
-    if (!firstQueryGoesOn(QueryFlags))
+    if (!firstQueryGoesOn(cmcCloneInfoFlag::Query))
         return;
-    send(ApplyCloneInformation, 0, 0);
+    send(cmcEventId::ApplyCloneInformation, 0, 0);
     doc.documentReplaced();
     switch (cmcWriteGate::judge(runSettingChecks(), cmcPrompt::app(), cmcGTex::app(), !confirmed)) {
     case cmcWriteGate::Refused:
@@ -272,14 +263,14 @@ void indCloneSession::informationDone(const dst_CDrv_Result& result) {
         end(Outcome::CloneFailed);
         return;
     }
-    send(ApplyCloneInformation, QueryFlags, 1);
+    send(cmcEventId::ApplyCloneInformation, cmcCloneInfoFlag::Query, 1);
     firstQuery = false;
     if (mainWindowVisible() && receiverMatches()) {
         showCloneInformation();
         doc.documentReplaced();
     }
     if (!mainWindowVisible())
-        send(InformationWhileHidden);
+        send(cmcEventId::InformationWhileHidden);
     end(Outcome::Succeeded);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcEventId.h"
 #include "cmcSettingChecks.h"
 #include "indCloneMan.h"
 
@@ -69,7 +70,7 @@ private:
     bool startQuery();
     bool receiverMatches() const;
     bool firstQueryGoesOn(int flags);
-    void send(int number, int first = 0, int second = 0);
+    void send(cmcEventId id, int first = 0, int second = 0);
     void end(Outcome outcome);
 
     void readInformationDone(const dst_CDrv_Result& result);

@@ -35,7 +35,8 @@ public:
     static Result exportPage(cmcPageData& data, int pageIndex, int firstRecord,
                              const QString& path);
     // Asks for confirmation, then replaces the page's records with the file's rows and tells
-    // the outcome. Sends events 42 and 41 and posts 13 once the page has changed.
+    // the outcome. Sends ChannelsChanged and PageShown and posts RedrawAll once the page has
+    // changed.
     static Result importPage(cmcPageData& data, int pageIndex, int firstRecord,
                              const QString& path);
 

@@ -17,7 +17,6 @@ namespace {
 
 using N = cmcCellNames;
 
-enum Event { RedrawPage = 13, PageShown = 41, ChannelsChanged = 42 };
 constexpr int CancellerDestination = 0;
 constexpr int NotARow = 65535;
 // Tone frequencies outside these bounds (hundredths of Hz) are no tone at all.
@@ -51,7 +50,7 @@ bool cmcCsvImport::readTitles(QByteArrayView titleLine) {
 
 cmcCsvImport::Counts cmcCsvImport::run(cmcLoadFile& lines) {
     page.clear(data.image());
-    data.events().Send(ChannelsChanged);
+    data.events().Send(cmcEventId::ChannelsChanged);
     counts = {};
     while (lines.next())
         if (importLine(lines.currentLine()) == Overflow)
@@ -64,9 +63,9 @@ void cmcCsvImport::finish() {
     if (page.kind() == datCh::KindAutoWrite)
         cmcAutoWriteOrder::listUsedSlots(data.image());
     cmcEvMan& events = data.events();
-    events.Send(ChannelsChanged);
-    events.Send(PageShown);
-    events.Post(RedrawPage);
+    events.Send(cmcEventId::ChannelsChanged);
+    events.Send(cmcEventId::PageShown);
+    events.Post(cmcEventId::RedrawAll);
 }
 
 QByteArray cmcCsvImport::fieldOf(const QList<QByteArray>& fields, size_t column) const {
@@ -219,7 +218,7 @@ cmcCsvImport::Outcome cmcCsvImport::store(datCh& record, int row) {
         }
         record.store(datCh::KindBank, number);
         if (!reused)
-            data.events().Send(ChannelsChanged);
+            data.events().Send(cmcEventId::ChannelsChanged);
     } else {
         record.store(page.kind(), page.number(row));
     }

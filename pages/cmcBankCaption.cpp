@@ -17,7 +17,7 @@ QByteArray cmcBankCaption::text(const cmcEeprom& image, cmcGTex& table, int bank
 }
 
 void cmcBankCaption::send(cmcEvMan& events, const cmcEeprom& image, cmcGTex& table, int bank) {
-    events.SendText(TreeCaptionEvent, 0, FirstPageIndex + bank,
+    events.SendText(cmcEventId::TreeCaption, 0, FirstPageIndex + bank,
                     text(image, table, bank).constData());
 }
 

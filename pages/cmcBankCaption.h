@@ -11,7 +11,6 @@ class cmcGTex;
 class cmcBankCaption {
 public:
     static constexpr int FirstPageIndex = 13;
-    static constexpr int TreeCaptionEvent = 47;
 
     // The letter of a bank number; a number beyond the usable letters has a blank.
     static char letter(cmcGTex& table, int bank);

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int MessageBoxShown = 20;
 constexpr int NoChannel = -1;
 
 } // namespace
@@ -64,9 +63,9 @@ bool cmcBankFields::place(datCh& channel) {
 
 void cmcBankFields::tellNoSpace() {
     cmcEvMan& events = data.events();
-    events.Post(MessageBoxShown, 1);
+    events.Post(cmcEventId::MessageBoxShown, 1);
     data.prompt().message(
         cmcPrompt::titled(data.table().multiLineText("GI_AppMess_BankChErr_NoChSpace"),
                           cmcPrompt::Ok, cmcPrompt::AnswerOk, cmcPrompt::Stop));
-    events.Post(MessageBoxShown, 0);
+    events.Post(cmcEventId::MessageBoxShown, 0);
 }

@@ -67,11 +67,11 @@ bool cmcBankRowOps::anyChannel(int first, int last) const {
 }
 
 void cmcBankRowOps::pageChanged(const char* statusKey) {
-    send(ImageChanged);
-    post(RedrawAll);
+    send(cmcEventId::ChannelsChanged);
+    post(cmcEventId::RedrawAll);
     if (statusKey)
         status(statusKey);
-    post(PageShown);
+    post(cmcEventId::PageShown);
 }
 
 void cmcBankRowOps::copy(datRowContext& row) {
@@ -94,9 +94,9 @@ void cmcBankRowOps::paste(datRowContext& row) {
         return;
     const int pasted =
         clip.paste(data.image(), datCh::KindBank, bank * mm::BankPositions + row.cursor, count);
-    send(ImageChanged);
-    send(RedrawAll);
-    send(PageShown);
+    send(cmcEventId::ChannelsChanged);
+    send(cmcEventId::RedrawAll);
+    send(cmcEventId::PageShown);
     if (pasted > 0)
         row.selectAfter(row.cursor, row.cursor + pasted - 1);
     if (pasted < count)
@@ -118,8 +118,8 @@ void cmcBankRowOps::bankOff(datRowContext& row) {
         channel.bankPosition = datCh::NoBank;
         channel.store();
     }
-    send(ImageChanged);
-    post(RedrawAll);
+    send(cmcEventId::ChannelsChanged);
+    post(cmcEventId::RedrawAll);
 }
 
 void cmcBankRowOps::emptyChannels(int first, int last) {
@@ -198,7 +198,7 @@ void cmcBankRowOps::exchange(int position, int other) {
         channel.bankPosition = position;
         channel.store();
     }
-    send(ImageChanged);
+    send(cmcEventId::ChannelsChanged);
 }
 
 void cmcBankRowOps::moveUp(datRowContext& row) {
@@ -210,7 +210,7 @@ void cmcBankRowOps::moveUp(datRowContext& row) {
         exchange(p, p - 1);
     row.selectAfter(first - 1, last - 1);
     row.cursor = first - 1;
-    post(RedrawAll);
+    post(cmcEventId::RedrawAll);
 }
 
 void cmcBankRowOps::moveDown(datRowContext& row) {
@@ -222,5 +222,5 @@ void cmcBankRowOps::moveDown(datRowContext& row) {
         exchange(p, p + 1);
     row.selectAfter(first + 1, last + 1);
     row.cursor = last + 1;
-    post(RedrawAll);
+    post(cmcEventId::RedrawAll);
 }

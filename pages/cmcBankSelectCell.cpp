@@ -16,8 +16,6 @@ namespace {
 
 using K = cmcCellKey;
 
-enum Notification { RedrawPage = 13, ChannelsChanged = 42 };
-
 } // namespace
 
 cmcBankSelectCell::cmcBankSelectCell(cmcPageData& data, int bank, cmcCellHandler& fallback)
@@ -103,7 +101,7 @@ void cmcBankSelectCell::seat(int number, int position) {
 
 // The channel may have left another row of the page, so the whole page is redrawn.
 int cmcBankSelectCell::changed() {
-    data.events().Send(ChannelsChanged);
-    data.events().Send(RedrawPage);
+    data.events().Send(cmcEventId::ChannelsChanged);
+    data.events().Send(cmcEventId::RedrawAll);
     return Repaint;
 }

@@ -15,7 +15,6 @@ namespace {
 
 using K = cmcCellKey;
 
-constexpr int RedrawPage = 13;
 constexpr char EdgeList[] = "GI_Sheet_Sel_Pg_Link";
 
 quint32 memberColour() {
@@ -87,6 +86,6 @@ int cmcLinkMemberCell::join(int record, int edge) {
     entry.memberEdge = edge;
     entry.memberFlag = 1;
     entry.store(datCh::KindScanLink, record);
-    data.events().Send(RedrawPage);
+    data.events().Send(cmcEventId::RedrawAll);
     return Repaint;
 }

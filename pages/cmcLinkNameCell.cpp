@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int LinkNameChanged = 29;
-
 // An index outside the links would reach other fields of the image.
 bool isLink(int link) {
     return link >= 0 && link < mm::ScanLinks;
@@ -37,7 +35,7 @@ int cmcLinkNameCell::act(datCellReq& request) {
                                          mm::NameSize);
     cmcTextEntry::storeText(data.image(), mm::scanLinkName(link),
                             cmcTextEntry::channelName(request.input, mm::NameSize));
-    data.events().Send(LinkNameChanged, link);
+    data.events().Send(cmcEventId::LinkNameChanged, link);
     return Repaint;
 }
 

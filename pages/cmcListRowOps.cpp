@@ -96,8 +96,8 @@ void cmcListRowOps::paste(datRowContext& row) {
     if (anyUsed(row.kind, row.cursor, last) && !confirm("GI_AppMess_Conv_Overwrite"))
         return;
     clip.paste(data.image(), row.kind, row.cursor, last - row.cursor + 1);
-    send(ImageChanged);
-    post(RedrawAll);
+    send(cmcEventId::ChannelsChanged);
+    post(cmcEventId::RedrawAll);
     row.selectAfter(row.cursor, last);
     status("GI_AppMess_S_Paste");
 }
@@ -120,7 +120,7 @@ void cmcListRowOps::moveUp(datRowContext& row) {
         row.selectAfter(first - 1, last - 1);
         row.cursor = first - 1;
     }
-    send(ImageChanged);
+    send(cmcEventId::ChannelsChanged);
 }
 
 void cmcListRowOps::moveDown(datRowContext& row) {
@@ -131,7 +131,7 @@ void cmcListRowOps::moveDown(datRowContext& row) {
         row.selectAfter(first + 1, last + 1);
         row.cursor = last + 1;
     }
-    send(ImageChanged);
+    send(cmcEventId::ChannelsChanged);
 }
 
 void cmcListRowOps::clear(datRowContext& row) {
@@ -140,10 +140,10 @@ void cmcListRowOps::clear(datRowContext& row) {
     if (!row.block(first, last) || !confirm("GI_AppMess_Conv_Clear"))
         return;
     clearRecords(row.kind, first, last);
-    send(ImageChanged);
+    send(cmcEventId::ChannelsChanged);
     for (int n = first; n <= last; ++n)
-        post(RedrawRecord, n);
-    post(RedrawAll);
+        post(cmcEventId::RedrawRecord, n);
+    post(cmcEventId::RedrawAll);
     status("GI_AppMess_S_Clear");
 }
 
@@ -159,8 +159,8 @@ void cmcListRowOps::remove(datRowContext& row) {
     clearRecords(row.kind, row.pageLast - length + 1, row.pageLast);
     row.dropSelection = true;
     row.cursor = first;
-    send(ImageChanged);
-    post(RedrawAll);
+    send(cmcEventId::ChannelsChanged);
+    post(cmcEventId::RedrawAll);
     status("GI_AppMess_S_Delete");
 }
 
@@ -176,8 +176,8 @@ void cmcListRowOps::insert(datRowContext& row) {
     moveRecords(row.kind, first, first + length, row.pageLast - length - first + 1);
     clearRecords(row.kind, first, last);
     row.selectAfter(first, last);
-    send(ImageChanged);
-    post(RedrawAll);
+    send(cmcEventId::ChannelsChanged);
+    post(cmcEventId::RedrawAll);
     status("GI_AppMess_S_Insert");
 }
 
@@ -195,6 +195,6 @@ void cmcListRowOps::removeLinkEntry(datRowContext& row) {
     entry.store();
     row.dropSelection = true;
     row.cursor = first;
-    post(RedrawAll);
+    post(cmcEventId::RedrawAll);
     status("GI_AppMess_S_Delete");
 }

@@ -10,12 +10,6 @@
 
 #include <bit>
 
-namespace {
-
-constexpr int RedrawLink = 15;
-
-} // namespace
-
 cmcListSetting::cmcListSetting(cmcPageData& data, cmcFCache& lists, const Field& field,
                                int dependentLink)
     : data(data), lists(lists), field(field), shift(std::countr_zero(field.mask)),
@@ -56,7 +50,7 @@ int cmcListSetting::store(int code) {
     const auto value = static_cast<uint8_t>((old & ~field.mask) | bits);
     data.image().setByte(field.address, value);
     if (value != old && dependentLink != cmcCellNames::LinkNone)
-        data.events().Send(RedrawLink, dependentLink);
+        data.events().Send(cmcEventId::RedrawLink, dependentLink);
     return Repaint;
 }
 

@@ -20,14 +20,6 @@ namespace {
 using N = cmcCellNames;
 using K = cmcCellKey;
 
-enum Notification {
-    StatusText = 4,
-    RedrawPage = 13,
-    RedrawRecord = 16,
-    PageShown = 41,
-    ChannelsChanged = 42
-};
-
 QByteArray withoutTrailingBlanks(QByteArray text) {
     while (text.endsWith(' '))
         text.chop(1);
@@ -228,7 +220,8 @@ void cmcMemFields::tell(const datMemField& entry, const QByteArray& input, const
     const cmcEntryNotice::Kind kind = cmcEntryNotice::judge(entry.entry, input, shown, accepted);
     if (kind == cmcEntryNotice::Kind::AsTyped)
         return;
-    data.events().SendText(StatusText, int32_t(N::clWindowText), int32_t(cmcCellNames::clBtnFace),
+    data.events().SendText(cmcEventId::StatusText, int32_t(N::clWindowText),
+                           int32_t(cmcCellNames::clBtnFace),
                            cmcEntryNotice::line(data.table(), kind, input, shown).constData());
 }
 
@@ -236,13 +229,13 @@ int cmcMemFields::stored(const datMemField& changed, datCh& current, int row) {
     current.storeAndReload();
     cmcEvMan& events = data.events();
     if (changed.notices & datMemField::ChannelsChanged)
-        events.Send(ChannelsChanged);
+        events.Send(cmcEventId::ChannelsChanged);
     if (changed.notices & datMemField::PageRedrawn)
-        events.Send(RedrawPage);
+        events.Send(cmcEventId::RedrawAll);
     else
-        events.Send(RedrawRecord, row);
+        events.Send(cmcEventId::RedrawRecord, row);
     if (changed.notices & datMemField::PageShown)
-        events.Send(PageShown);
+        events.Send(cmcEventId::PageShown);
     return Repaint;
 }
 

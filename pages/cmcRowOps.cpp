@@ -39,14 +39,14 @@ void cmcRowOps::stop(const char* key) {
 
 // Status texts are drawn in the window text colour on the button face.
 void cmcRowOps::status(const char* key) {
-    data.events().SendText(StatusText, int32_t(cmcCellNames::clWindowText),
+    data.events().SendText(cmcEventId::StatusText, int32_t(cmcCellNames::clWindowText),
                            int32_t(cmcCellNames::clBtnFace), data.table().GetText(key).constData());
 }
 
-void cmcRowOps::send(int number) {
-    data.events().Send(number);
+void cmcRowOps::send(cmcEventId id) {
+    data.events().Send(id);
 }
 
-void cmcRowOps::post(int number, int first) {
-    data.events().Post(number, first);
+void cmcRowOps::post(cmcEventId id, int first) {
+    data.events().Post(id, first);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cmcEventId.h"
+
 class cmcPageData;
 class datClipCh;
 struct datRowContext;
@@ -16,14 +18,6 @@ public:
     static bool command(cmcPageData& data, int link, datRowContext& row);
     static bool command(cmcPageData& data, int link, datRowContext& row, datClipCh& clipboard);
 
-    enum Event {
-        StatusText = 4,
-        RedrawAll = 13,
-        RedrawRecord = 16,
-        PageShown = 41,
-        ImageChanged = 42,
-    };
-
 protected:
     cmcRowOps(cmcPageData& data, datClipCh& clipboard) : data(data), clip(clipboard) {}
 
@@ -31,8 +25,8 @@ protected:
     bool confirm(const char* key);
     void stop(const char* key);
     void status(const char* key);
-    void send(int number);
-    void post(int number, int first = 0);
+    void send(cmcEventId id);
+    void post(cmcEventId id, int first = 0);
 
     cmcPageData& data;
     datClipCh& clip;

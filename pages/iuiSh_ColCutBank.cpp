@@ -7,12 +7,6 @@
 #include "cmcPageContent.h"
 #include "cmcPageData.h"
 
-namespace {
-
-enum Event { PageShown = 41, PageIndex = 44 };
-
-} // namespace
-
 iuiSh_ColCutBank::iuiSh_ColCutBank(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table,
                                    const cmcPageCall& call, cmcPageData& pageData)
     : iuiSh_ColCut_A(owner, dispatch, table, call, pageData),
@@ -30,7 +24,7 @@ QByteArray iuiSh_ColCutBank::caption() const {
 
 void iuiSh_ColCutBank::Show() {
     iuiSh_ColCut_A::Show();
-    data.events().Send(PageShown);
+    data.events().Send(cmcEventId::PageShown);
 }
 
 QByteArray iuiSh_ColCutBank::sheetName() const {
@@ -61,6 +55,6 @@ void iuiSh_ColCutBank::refreshTitle() {
 
 void iuiSh_ColCutBank::notification(cmcEvent& event) {
     iuiSh_ColCut_A::notification(event);
-    if (event.number == PageShown || event.number == PageIndex)
+    if (event.id() == cmcEventId::PageShown || event.id() == cmcEventId::PageIndex)
         refreshTitle();
 }

@@ -22,7 +22,7 @@ public:
 protected:
     void styleKey(QByteArrayView group) override;
     void notification(cmcEvent& event) override;
-    int indexQuestion() const override { return 45; }
+    cmcEventId indexQuestion() const override { return cmcEventId::BankPageIndex; }
 
 private:
     QByteArray caption() const;

@@ -11,8 +11,6 @@
 
 namespace {
 
-enum Question { TitleText = 43, PageIndex = 44 };
-
 constexpr int CancellerDestination = 0;
 
 } // namespace
@@ -64,10 +62,10 @@ void iuiSh_ColCut_A::notification(cmcEvent& event) {
     iuiSh_ColCut::notification(event);
     if (event.mode != cmcEvent::Question)
         return;
-    if (event.number == TitleText) {
+    if (event.id() == cmcEventId::PageTitle) {
         const QByteArray title = sheetName();
         data.events().AnswerData(title.constData(), int32_t(title.size()));
-    } else if (event.number == PageIndex || event.number == indexQuestion()) {
+    } else if (event.id() == cmcEventId::PageIndex || event.id() == indexQuestion()) {
         data.events().Answer(index);
     }
 }

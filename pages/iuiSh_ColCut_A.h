@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcEventId.h"
 #include "iuiSh_ColCut.h"
 
 class cmcPageData;
@@ -28,7 +29,7 @@ protected:
     bool hiddenCell(const cmcCellObj& cell) const override;
     void notification(cmcEvent& event) override;
     // The page-index question of its own that the page answers besides the common one.
-    virtual int indexQuestion() const { return 46; }
+    virtual cmcEventId indexQuestion() const { return cmcEventId::ListPageIndex; }
 
     cmcPageData& data;
 

@@ -10,12 +10,6 @@
 #include "cuiFBitsR.h"
 #include "indDestination.h"
 
-namespace {
-
-enum Question { TitleText = 43, PageIndexQuestion = 44 };
-
-} // namespace
-
 iuiSh_Common::iuiSh_Common(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table,
                            const cmcPageCall& call, cmcPageData& pageData, cmcCellHandler& fallback)
     : cuiSheet(owner, dispatch, 0, 0, table, call.sheetKey), data(pageData),
@@ -49,10 +43,10 @@ void iuiSh_Common::notification(cmcEvent& event) {
     cuiSheet::notification(event);
     if (event.mode != cmcEvent::Question)
         return;
-    if (event.number == TitleText) {
+    if (event.id() == cmcEventId::PageTitle) {
         const QByteArray title = sheetName();
         data.events().AnswerData(title.constData(), int32_t(title.size()));
-    } else if (event.number == PageIndexQuestion) {
+    } else if (event.id() == cmcEventId::PageIndex) {
         data.events().Answer(PageIndex);
     }
 }

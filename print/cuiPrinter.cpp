@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int CommitEditor = 22;
 constexpr int TickInterval = 10;
 
 void collectCalls(const std::vector<cuiBody::Item>& items, QList<QByteArray>& calls) {
@@ -55,14 +54,14 @@ QList<QByteArray> cuiPrinter::treePages(cmcGTex& definitions) {
 void cuiPrinter::printCurrent(const QByteArray& callText) {
     if (callText.isEmpty() || busy())
         return;
-    data.events().Send(CommitEditor);
+    data.events().Send(cmcEventId::FinishEdit);
     run({callText}, cmcPrintChoices{true, true}, false);
 }
 
 void cuiPrinter::printAll() {
     if (busy())
         return;
-    data.events().Send(CommitEditor);
+    data.events().Send(cmcEventId::FinishEdit);
     cmcPrintChoices choices = cmcPrintChoices::initial(data.image());
     if (!dialogs->chooseAll(table, choices, owner))
         return;

@@ -764,30 +764,32 @@ void cuiSheet::onEvent(void* context, cmcEvent& event) {
 
 void cuiSheet::notification(cmcEvent& event) {
     const int category = basic->category();
-    switch (event.number) {
-    case 13:
+    switch (event.id()) {
+    case cmcEventId::RedrawAll:
         repaintMatching(Match{category, 0, 0}, AnyLinked);
         break;
-    case 14:
+    case cmcEventId::RedrawCategory:
         repaintMatching(Match{event.first, 0, 0}, SameCategory);
         break;
-    case 15:
+    case cmcEventId::RedrawLink:
         repaintMatching(Match{category, event.first, 0}, SameLink);
         break;
-    case 16:
+    case cmcEventId::RedrawRecord:
         repaintMatching(Match{category, 0, event.first}, SameIndex);
         break;
-    case 17:
+    case cmcEventId::RedrawRecordsAtMost:
         repaintMatching(Match{category, 0, event.first}, IndexAtMost);
         break;
-    case 18:
+    case cmcEventId::RedrawRecordsAtLeast:
         repaintMatching(Match{category, 0, event.first}, IndexAtLeast);
         break;
-    case 22:
+    case cmcEventId::FinishEdit:
         active->closeEditor(true);
         break;
-    case 12:
+    case cmcEventId::CurrentCell:
         gridInput->answerCurrentCell();
+        break;
+    default:
         break;
     }
 }

@@ -13,12 +13,12 @@ struct Probe {
         : events(events), action(std::move(action)) {}
 
     cmcEvMan* events;
-    std::vector<int32_t> seen;
+    std::vector<cmcEventId> seen;
     std::function<void(cmcEvent&)> action;
 
     static void callback(void* context, cmcEvent& event) {
         auto* probe = static_cast<Probe*>(context);
-        probe->seen.push_back(event.number);
+        probe->seen.push_back(event.id());
         if (probe->action)
             probe->action(event);
     }
@@ -32,7 +32,7 @@ TEST(cmcEvMan, DeliversInRegistrationOrder) {
     Probe b(&events, [&](cmcEvent&) { order.push_back(2); });
     b.listen();
     a.listen();
-    events.Send(7);
+    events.Send(cmcEventId::StatusText);
     EXPECT_EQ(order, (std::vector<int>{2, 1}));
 }
 
@@ -44,12 +44,12 @@ TEST(cmcEvMan, ListenerRemovingItselfGetsNothingMoreAndIsFreedAfterTheSend) {
     Probe other(&events, [&](cmcEvent&) { countDuringSend = events.listenerCount(); });
     quitter.listen();
     other.listen();
-    events.Send(1);
+    events.Send(cmcEventId::PageShown);
     EXPECT_EQ(countDuringSend, 2);
     EXPECT_EQ(events.listenerCount(), 1);
-    events.Send(2);
-    EXPECT_EQ(quitter.seen, (std::vector<int32_t>{1}));
-    EXPECT_EQ(other.seen, (std::vector<int32_t>{1, 2}));
+    events.Send(cmcEventId::RedrawAll);
+    EXPECT_EQ(quitter.seen, (std::vector<cmcEventId>{cmcEventId::PageShown}));
+    EXPECT_EQ(other.seen, (std::vector<cmcEventId>{cmcEventId::PageShown, cmcEventId::RedrawAll}));
 }
 
 TEST(cmcEvMan, ListenerAddedDuringDeliveryIsReachedInTheSamePass) {
@@ -57,8 +57,8 @@ TEST(cmcEvMan, ListenerAddedDuringDeliveryIsReachedInTheSamePass) {
     Probe late(&events);
     Probe first(&events, [&](cmcEvent&) { late.listen(); });
     first.listen();
-    events.Send(3);
-    EXPECT_EQ(late.seen, (std::vector<int32_t>{3}));
+    events.Send(cmcEventId::ChecksRan);
+    EXPECT_EQ(late.seen, (std::vector<cmcEventId>{cmcEventId::ChecksRan}));
 }
 
 TEST(cmcEvMan, SameCallbackAndContextTwiceIsOneListener) {
@@ -67,7 +67,7 @@ TEST(cmcEvMan, SameCallbackAndContextTwiceIsOneListener) {
     probe.listen();
     probe.listen();
     events.AddListener(nullptr, &probe);
-    events.Send(5);
+    events.Send(cmcEventId::DocumentChanged);
     EXPECT_EQ(probe.seen.size(), 1u);
     EXPECT_EQ(events.listenerCount(), 1);
 }
@@ -76,17 +76,17 @@ TEST(cmcEvMan, EventPostedDuringQueueDeliveryWaitsForTheNextTick) {
     cmcEvMan events;
     Probe probe(&events);
     probe.action = [&](cmcEvent& e) {
-        if (e.number == 1)
-            events.Post(2);
+        if (e.id() == cmcEventId::PageShown)
+            events.Post(cmcEventId::RedrawAll);
     };
     probe.listen();
-    events.Post(1);
+    events.Post(cmcEventId::PageShown);
     EXPECT_TRUE(probe.seen.empty());
     events.deliverQueue();
-    EXPECT_EQ(probe.seen, (std::vector<int32_t>{1}));
+    EXPECT_EQ(probe.seen, (std::vector<cmcEventId>{cmcEventId::PageShown}));
     EXPECT_EQ(events.queuedCount(), 1);
     events.deliverQueue();
-    EXPECT_EQ(probe.seen, (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(probe.seen, (std::vector<cmcEventId>{cmcEventId::PageShown, cmcEventId::RedrawAll}));
     EXPECT_EQ(events.queuedCount(), 0);
 }
 
@@ -99,12 +99,12 @@ TEST(cmcEvMan, QueueTimerDeliversPostedEventsWithTheirPayload) {
         mode = e.mode;
     });
     probe.listen();
-    events.PostText(47, 0, 13, "A: NAME");
+    events.PostText(cmcEventId::TreeCaption, 0, 13, "A: NAME");
     QElapsedTimer clock;
     clock.start();
     while (probe.seen.empty() && clock.elapsed() < 2000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    ASSERT_EQ(probe.seen, (std::vector<int32_t>{47}));
+    ASSERT_EQ(probe.seen, (std::vector<cmcEventId>{cmcEventId::TreeCaption}));
     EXPECT_EQ(mode, cmcEvent::Posted);
     EXPECT_EQ(text, QByteArray("A: NAME", 8)) << "the copy keeps its terminating zero";
 }
@@ -113,8 +113,8 @@ TEST(cmcEvMan, UnansweredQuestionGivesTheEmptyAnswer) {
     cmcEvMan events;
     Probe silent(&events);
     silent.listen();
-    events.Ask(12);
-    const cmcEvAns answer = events.Ask(43, 1, 2);
+    events.Ask(cmcEventId::CurrentCell);
+    const cmcEvAns answer = events.Ask(cmcEventId::PageTitle, 1, 2);
     EXPECT_EQ(answer.first, 0);
     EXPECT_EQ(answer.second, 0);
     EXPECT_TRUE(answer.payload.isNull());
@@ -124,26 +124,26 @@ TEST(cmcEvMan, NestedQuestionDoesNotDisturbTheOuterAnswers) {
     cmcEvMan events;
     cmcEvAns inner;
     Probe asker(&events, [&](cmcEvent& e) {
-        if (e.number == 1) {
-            inner = events.Ask(2);
+        if (e.id() == cmcEventId::PageTitle) {
+            inner = events.Ask(cmcEventId::PageIndex);
             events.Answer(5);
         }
     });
     Probe answerer(&events, [&](cmcEvent& e) {
-        if (e.number == 2)
+        if (e.id() == cmcEventId::PageIndex)
             events.Answer2(7, 8);
-        if (e.number == 1)
+        if (e.id() == cmcEventId::PageTitle)
             events.AnswerData("xy", 2);
     });
     asker.listen();
     answerer.listen();
-    const cmcEvAns outer = events.Ask(1);
+    const cmcEvAns outer = events.Ask(cmcEventId::PageTitle);
     EXPECT_EQ(outer.first, 5);
     EXPECT_TRUE(outer.payload.isEmpty());
     EXPECT_EQ(inner.first, 7);
     EXPECT_EQ(inner.second, 8);
     // A later question at the same level starts from no answers.
-    EXPECT_EQ(events.Ask(3).first, 0);
+    EXPECT_EQ(events.Ask(cmcEventId::BankPageIndex).first, 0);
 }
 
 } // namespace

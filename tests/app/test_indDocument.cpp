@@ -1,6 +1,7 @@
 #include "indDocument.h"
 
 #include "MemoryMap.h"
+#include "cmcCloneInfoFlag.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcKcfDocument.h"
@@ -46,7 +47,7 @@ protected:
     cmcEvMan events;
     cmcScriptPrompt prompt;
     std::unique_ptr<ObservedDocument> doc;
-    std::vector<int32_t> seen;
+    std::vector<cmcEventId> seen;
 
     void SetUp() override {
         settings = std::make_unique<indEnviron>(
@@ -59,7 +60,7 @@ protected:
         doc->start();
         events.AddListener(
             [](void* context, cmcEvent& e) {
-                static_cast<indDocumentTest*>(context)->seen.push_back(e.number);
+                static_cast<indDocumentTest*>(context)->seen.push_back(e.id());
             },
             this);
     }
@@ -136,7 +137,7 @@ TEST_F(indDocumentTest, NewAnsweredNoStartsAFreshUntitledDocument) {
     EXPECT_TRUE(doc->New());
     EXPECT_EQ(doc->document(), doc->templateImage());
     EXPECT_FALSE(doc->isModified());
-    EXPECT_NE(std::find(seen.begin(), seen.end(), 28), seen.end());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), cmcEventId::DocumentChanged), seen.end());
 }
 
 TEST_F(indDocumentTest, OpenOfAnotherDestinationAnsweredNoGivesAnUntitledModifiedDocument) {
@@ -265,12 +266,12 @@ TEST_F(indDocumentTest, RecentMenuShowsFourOfTheTenFilesByNameInTheCurrentFolder
 }
 
 TEST_F(indDocumentTest, CloneSessionsDisableOnlyAVisibleMainWindow) {
-    events.Send(38);
-    events.Send(40);
-    events.Send(39, 1);
+    events.Send(cmcEventId::CloneStarted);
+    events.Send(cmcEventId::ProgressClosed);
+    events.Send(cmcEventId::CloneEnded, 1);
     doc->visible = false;
-    events.Send(38);
-    events.Send(39, 0);
+    events.Send(cmcEventId::CloneStarted);
+    events.Send(cmcEventId::CloneEnded, 0);
     EXPECT_EQ(doc->enabled, (std::vector<bool>{false, true, true}));
 }
 
@@ -293,7 +294,7 @@ TEST_F(indDocumentTest, TwoChannelsOnOneBankSlotGiveTheConflictValue) {
         doc->document().setByte(mm::channelFlags(channel), 2);
         doc->document().setByte(mm::channelFlags(channel) + 1, channel == 12 ? 6 : 5);
     }
-    events.Send(42);
+    events.Send(cmcEventId::ChannelsChanged);
     EXPECT_EQ(doc->document().bankEntry(2, 5), mm::BankEntryConflict);
     EXPECT_EQ(doc->document().bankEntry(2, 6), 12);
 }
@@ -302,7 +303,7 @@ TEST_F(indDocumentTest, ReceiversDestinationIsAskedForAndCancelKeepsTheCurrentOn
     edit();
     doc->setReceiverInformation(3, 1, 1);
     prompt.answer(cmcPrompt::AnswerCancel);
-    events.Send(32, 7, 1);
+    events.Send(cmcEventId::ApplyCloneInformation, cmcCloneInfoFlag::Query, 1);
     expectAsked(0, gtex("GI_AppMess_ChangeModel"), cmcPrompt::OkCancel, cmcPrompt::AnswerCancel);
     EXPECT_EQ(settings->destination, 6);
     EXPECT_EQ(settings->optionFlagA, 0);
@@ -313,7 +314,7 @@ TEST_F(indDocumentTest, ReceiversDestinationAcceptedConvertsTheModifiedDocument)
     doc->setReceiverInformation(3, 1, 0);
     prompt.answer(cmcPrompt::AnswerOk);
     prompt.answer(cmcPrompt::AnswerNo);
-    events.Send(32, 7, 1);
+    events.Send(cmcEventId::ApplyCloneInformation, cmcCloneInfoFlag::Query, 1);
     expectAsked(1, "Save changes to Untitled?", cmcPrompt::YesNoCancel, cmcPrompt::AnswerYes);
     EXPECT_EQ(settings->destination, 3);
     EXPECT_EQ(settings->optionFlagA, 1);
@@ -325,7 +326,7 @@ TEST_F(indDocumentTest, ReceiversDestinationAcceptedConvertsTheModifiedDocument)
 TEST_F(indDocumentTest, ReceiversDestinationWithoutSaveQuestionRenewsAnUntouchedDocument) {
     doc->setReceiverInformation(3, 0, 1);
     prompt.answer(cmcPrompt::AnswerOk);
-    events.Send(32, 15, 1);
+    events.Send(cmcEventId::ApplyCloneInformation, cmcCloneInfoFlag::Read, 1);
     EXPECT_EQ(prompt.asked().size(), 1);
     EXPECT_EQ(settings->destination, 3);
     EXPECT_EQ(settings->optionFlagB, 1);
@@ -337,7 +338,7 @@ TEST_F(indDocumentTest, DuringTheInitialSetupTheReceiversDestinationIsStillAsked
     doc->visible = false;
     doc->setReceiverInformation(3, 0, 1);
     prompt.answer(cmcPrompt::AnswerOk);
-    events.Send(32, 7, 1);
+    events.Send(cmcEventId::ApplyCloneInformation, cmcCloneInfoFlag::Query, 1);
     ASSERT_EQ(prompt.asked().size(), 1);
     expectAsked(0, gtex("GI_AppMess_ChangeModel"), cmcPrompt::OkCancel, cmcPrompt::AnswerCancel);
     EXPECT_EQ(settings->destination, 3);
@@ -364,12 +365,12 @@ TEST_F(indDocumentTest, DocumentChangePostsTheTreeCaptionsOfBanksAndLinks) {
     std::vector<QByteArray> captions;
     events.AddListener(
         [](void* context, cmcEvent& e) {
-            if (e.number == 47)
+            if (e.id() == cmcEventId::TreeCaption)
                 static_cast<std::vector<QByteArray>*>(context)->push_back(
                     QByteArray::number(e.second) + '=' + e.payload);
         },
         &captions);
-    events.Send(28);
+    events.Send(cmcEventId::DocumentChanged);
     events.deliverQueue();
     ASSERT_EQ(captions.size(), 32u);
     EXPECT_EQ(captions[1], QByteArray("14=B: AIR BD", 13));

@@ -237,9 +237,9 @@ TEST_F(MainWindow, BankPageTitleFollowsTheFreeChannels) {
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->bankNumber(), 16);
     EXPECT_EQ(page->titleText(), " Q:             (Remain 1298 CH)");
-    EXPECT_EQ(events.Ask(45).first, 29);
-    EXPECT_EQ(events.Ask(44).first, 29);
-    EXPECT_EQ(events.Ask(46).first, 0);
+    EXPECT_EQ(events.Ask(cmcEventId::BankPageIndex).first, 29);
+    EXPECT_EQ(events.Ask(cmcEventId::PageIndex).first, 29);
+    EXPECT_EQ(events.Ask(cmcEventId::ListPageIndex).first, 0);
     datCh channel(&window->document());
     channel.load(datCh::KindMemory, 0);
     channel.setInUse(false);

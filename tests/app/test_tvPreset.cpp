@@ -190,7 +190,7 @@ TEST_F(TvPresetTest, BankPresetFillsTheFirstEmptyChannelsAndTakesOverThePosition
 }
 
 void recordEvent(void* context, cmcEvent& event) {
-    static_cast<QList<std::pair<int, int>>*>(context)->append({event.number, event.mode});
+    static_cast<QList<std::pair<cmcEventId, int>>*>(context)->append({event.id(), event.mode});
 }
 
 TEST_F(TvPresetTest, BankPresetWithoutEmptyChannelsStopsWithTheOverflowMessage) {
@@ -199,7 +199,7 @@ TEST_F(TvPresetTest, BankPresetWithoutEmptyChannelsStopsWithTheOverflowMessage) 
             useChannel(n, datCh::NoBank, 0);
     useChannel(10, 5, 2);
     cmcEvMan events;
-    QList<std::pair<int, int>> seen;
+    QList<std::pair<cmcEventId, int>> seen;
     events.AddListener(recordEvent, &seen);
     cmcScriptPrompt prompt;
     prompt.answer(cmcPrompt::AnswerOk);
@@ -222,7 +222,8 @@ TEST_F(TvPresetTest, BankPresetWithoutEmptyChannelsStopsWithTheOverflowMessage) 
     EXPECT_EQ(asked[1].buttons, cmcPrompt::Ok);
     EXPECT_EQ(asked[1].icon, cmcPrompt::Exclamation);
     EXPECT_EQ(asked[1].caption, "Mavik");
-    const QList<std::pair<int, int>> expected = {{42, cmcEvent::Sent}, {13, cmcEvent::Posted}};
+    const QList<std::pair<cmcEventId, int>> expected = {
+        {cmcEventId::ChannelsChanged, cmcEvent::Sent}, {cmcEventId::RedrawAll, cmcEvent::Posted}};
     EXPECT_EQ(seen, expected);
 }
 
@@ -230,7 +231,7 @@ TEST_F(TvPresetTest, CancelledPresetChangesNothing) {
     useChannel(0, 1, 0);
     const cmcEeprom before = document;
     cmcEvMan events;
-    QList<std::pair<int, int>> seen;
+    QList<std::pair<cmcEventId, int>> seen;
     events.AddListener(recordEvent, &seen);
     cmcScriptPrompt prompt;
     prompt.answer(cmcPrompt::AnswerCancel);

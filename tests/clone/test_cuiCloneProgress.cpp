@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int SessionEnded = 40;
-
 // Remembers each message and whether a progress window was on the screen when it came.
 class WatchingPrompt : public cmcPrompt {
 public:
@@ -88,7 +86,7 @@ TEST_F(CloneProgress, TheUserCannotCloseIt) {
 
 TEST_F(CloneProgress, GoesAwayWhenTheSessionEnds) {
     QPointer<cuiCloneProgress> window = started();
-    events.Send(SessionEnded);
+    events.Send(cmcEventId::ProgressClosed);
     EXPECT_FALSE(window->isVisible());
     deleteLeftovers();
     EXPECT_TRUE(window.isNull());
@@ -119,7 +117,7 @@ QByteArray mapPort(void* context, int) {
 void keepResult(void*, dst_CDrv_Result&) {}
 
 void keepStatus(void* context, cmcEvent& event) {
-    if (event.number == 4)
+    if (event.id() == cmcEventId::StatusText)
         *static_cast<QByteArray*>(context) = event.text();
 }
 

@@ -17,6 +17,13 @@
 
 namespace {
 
+// The events that show or hide the session's windows.
+constexpr cmcEventId Started = cmcEventId::CloneStarted;
+constexpr cmcEventId Closed = cmcEventId::ProgressClosed;
+constexpr cmcEventId Ended = cmcEventId::CloneEnded;
+constexpr cmcEventId Hidden = cmcEventId::InformationWhileHidden;
+using Window = std::vector<cmcEventId>;
+
 QByteArray mapToSimulator(void* context, int) {
     return static_cast<SimProcess*>(context)->device();
 }
@@ -65,12 +72,12 @@ protected:
         events.AddListener(
             [](void* context, cmcEvent& e) {
                 auto* self = static_cast<CloneSession*>(context);
-                if (e.number == 39)
+                if (e.id() == Ended)
                     self->ended.push_back(e.first);
-                if (e.number == 4)
+                if (e.id() == cmcEventId::StatusText)
                     self->status = e.text();
-                if (e.number == 35 || (e.number >= 38 && e.number <= 40))
-                    self->window.push_back(e.number);
+                if (e.id() == Hidden || e.id() == Started || e.id() == Closed || e.id() == Ended)
+                    self->window.push_back(e.id());
             },
             this);
     }
@@ -112,8 +119,8 @@ protected:
     std::unique_ptr<WindowSession> session;
     std::vector<int> ended;
     QByteArray status;
-    // Session started (38), progress closed (40), session ended (39), in order.
-    std::vector<int> window;
+    // Session started, progress closed, session ended, in order.
+    Window window;
 };
 
 TEST_F(CloneSession, ReadTakesTheReceiverAndItsDestination) {
@@ -128,7 +135,7 @@ TEST_F(CloneSession, ReadTakesTheReceiverAndItsDestination) {
     EXPECT_EQ(doc->document().getByte(mm::Comment), ' ');
     EXPECT_EQ(session->receiverDestination(), 6);
     EXPECT_EQ(ended, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(window, (std::vector<int>{38, 40, 39, 38, 40, 39, 40, 39}));
+    EXPECT_EQ(window, (Window{Started, Closed, Ended, Started, Closed, Ended, Closed, Ended}));
 }
 
 struct ReadFault {
@@ -190,7 +197,7 @@ TEST_F(CloneSession, CancelledReadLeavesTheDocumentAsItWasAndClosesThePort) {
     EXPECT_EQ(prompt.messages().size(), 2);
     EXPECT_EQ(status, cmcGTex::app().GetText("GI_AppInd_Clone_Cancelled"));
     EXPECT_EQ(ended.back(), 0);
-    EXPECT_EQ(std::vector<int>(window.end() - 2, window.end()), (std::vector<int>{40, 39}));
+    EXPECT_EQ(Window(window.end() - 2, window.end()), (Window{Closed, Ended}));
 
     // The port was closed: the next read opens it again and receives data.
     ASSERT_TRUE(readUntilData());
@@ -302,7 +309,7 @@ TEST_F(CloneSession, InformationShowsTheRecordOfAMatchingReceiver) {
     EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded);
     EXPECT_EQ(session->informationShown, 1);
     EXPECT_EQ(session->cloneInformation().size(), indCloneSession::RecordSize);
-    EXPECT_EQ(window, (std::vector<int>{38, 40, 39}));
+    EXPECT_EQ(window, (Window{Started, Closed, Ended}));
 }
 
 TEST_F(CloneSession, InformationDuringTheSetupTellsTheSetup) {
@@ -312,7 +319,7 @@ TEST_F(CloneSession, InformationDuringTheSetupTellsTheSetup) {
     finish();
     EXPECT_EQ(session->outcome(), indCloneSession::Outcome::Succeeded);
     EXPECT_EQ(session->informationShown, 0);
-    EXPECT_EQ(window, (std::vector<int>{38, 40, 39, 35}));
+    EXPECT_EQ(window, (Window{Started, Closed, Ended, Hidden}));
 }
 
 TEST_F(CloneSession, StartingWhileASessionRunsIsRefused) {

@@ -20,9 +20,9 @@ protected:
         record.load(datCh::KindBandDefault, data->bandPlan().bandOf(frequency));
         return record;
     }
-    bool sent(int number) const {
+    bool sent(cmcEventId id) const {
         return std::any_of(data->sent.begin(), data->sent.end(),
-                           [number](const auto& s) { return s.first == number; });
+                           [id](const auto& s) { return s.first == id; });
     }
     // Export, spoil the page, import the file: the page must show what it showed before.
     void roundTrip(int pageIndex, int firstRecord = 0) {
@@ -118,7 +118,7 @@ TEST_F(CsvImport, ABankPageCreatesItsChannelsInFreeMemory) {
     });
     const int firstFree = datCh::firstEmptyChannel(image(), 0);
     roundTrip(BankB);
-    EXPECT_TRUE(sent(42));
+    EXPECT_TRUE(sent(cmcEventId::ChannelsChanged));
     EXPECT_EQ(image().bankEntry(1, 0), firstFree);
     for (int position : {0, 7, 99}) {
         const datCh c = channel(image().bankEntry(1, position));
@@ -394,11 +394,11 @@ TEST_F(CsvImport, SpreadsheetFilesImportTheSame) {
 
 TEST_F(CsvImport, TheRestOfTheProgramHearsOfTheChange) {
     ASSERT_EQ(imported(MemoryPage2, "CH No,Frequency\r\n005,145.0\r\n", 200), cmcCsvFile::Done);
-    EXPECT_TRUE(sent(42));
-    EXPECT_TRUE(sent(41));
-    EXPECT_FALSE(sent(13)) << "posted, not sent";
+    EXPECT_TRUE(sent(cmcEventId::ChannelsChanged));
+    EXPECT_TRUE(sent(cmcEventId::PageShown));
+    EXPECT_FALSE(sent(cmcEventId::RedrawAll)) << "posted, not sent";
     data->events().deliverQueue();
-    EXPECT_TRUE(sent(13));
+    EXPECT_TRUE(sent(cmcEventId::RedrawAll));
 }
 
 TEST_F(CsvImport, AScanEdgeNeedsBothFrequencies) {

@@ -32,7 +32,7 @@ public:
     cmcGTex& table() override { return cmcGTex::app(); }
 
     struct Seen {
-        int number;
+        cmcEventId id;
         int first;
         int second;
         QByteArray text;
@@ -42,7 +42,7 @@ public:
 private:
     static void record(void* context, cmcEvent& event) {
         static_cast<CommonPageFixture*>(context)->sent.push_back(
-            {event.number, event.first, event.second, event.text()});
+            {event.id(), event.first, event.second, event.text()});
     }
 
     int destination;

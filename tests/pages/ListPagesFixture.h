@@ -27,7 +27,7 @@ using N = cmcCellNames;
 constexpr uint32_t MHz = 1000000;
 
 // The main controller as the list pages see it: a document and a template of one destination,
-// every event that reaches a listener, and the bank index rebuilt on event 42 at once.
+// every event that reaches a listener, and the bank index rebuilt on ChannelsChanged at once.
 class ListPageData : public cmcPageData {
 public:
     explicit ListPageData(int destination) : plan(destination) {
@@ -46,7 +46,7 @@ public:
     cmcGTex& table() override { return cmcGTex::app(); }
 
     struct Seen {
-        int number;
+        cmcEventId id;
         int first;
         QByteArray text;
         bool operator==(const Seen&) const = default;
@@ -57,8 +57,8 @@ public:
 private:
     static void heard(void* context, cmcEvent& event) {
         auto* self = static_cast<ListPageData*>(context);
-        self->sent.push_back({event.number, event.first, event.text()});
-        if (event.number == 42)
+        self->sent.push_back({event.id(), event.first, event.text()});
+        if (event.id() == cmcEventId::ChannelsChanged)
             self->document.rebuildBankIndex();
     }
 

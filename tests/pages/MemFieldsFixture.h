@@ -16,7 +16,7 @@
 namespace memfields {
 
 using N = cmcCellNames;
-using Sent = std::vector<std::pair<int, int>>;
+using Sent = std::vector<std::pair<cmcEventId, int>>;
 constexpr uint32_t MHz = 1000000;
 constexpr quint32 Silver = 0x00C0C0C0;
 constexpr int Empty = 500;

@@ -12,8 +12,8 @@
 #include <vector>
 
 // The main controller as the memory page sees it: a document and a template of one
-// destination, the events sent (number and first value), and the bank index rebuilt on event
-// 42 as the controller does.
+// destination, the events sent (identity and first value), and the bank index rebuilt on
+// ChannelsChanged as the controller does.
 class MemPageData : public cmcPageData {
 public:
     explicit MemPageData(int destination, bool expansionOn = false)
@@ -34,17 +34,17 @@ public:
     cmcPrompt& prompt() override { return questions; }
     cmcGTex& table() override { return cmcGTex::app(); }
 
-    std::vector<std::pair<int, int>> sent;
+    std::vector<std::pair<cmcEventId, int>> sent;
     // The status bar's lines, in the order they were sent.
     QList<QByteArray> statusLines;
 
 private:
     static void heard(void* context, cmcEvent& event) {
         auto* self = static_cast<MemPageData*>(context);
-        self->sent.emplace_back(event.number, event.first);
-        if (event.number == 4)
+        self->sent.emplace_back(event.id(), event.first);
+        if (event.id() == cmcEventId::StatusText)
             self->statusLines.append(event.text());
-        if (event.number == 42)
+        if (event.id() == cmcEventId::ChannelsChanged)
             self->document.rebuildBankIndex();
     }
 

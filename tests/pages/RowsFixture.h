@@ -77,9 +77,9 @@ protected:
             keys << keyOf(m.text);
         return keys;
     }
-    bool sent(int number) const {
+    bool sent(cmcEventId id) const {
         for (const auto& [n, first] : data->sent)
-            if (n == number)
+            if (n == id)
                 return true;
         return false;
     }
@@ -99,7 +99,7 @@ private:
         return text;
     }
     static void heard(void* context, cmcEvent& event) {
-        if (event.number == cmcRowOps::StatusText)
+        if (event.id() == cmcEventId::StatusText)
             static_cast<Rows*>(context)->statusTexts << event.text();
     }
 };

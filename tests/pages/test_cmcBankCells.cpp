@@ -28,9 +28,9 @@ protected:
         const datCh c = load(datCh::KindMemory, channel);
         return {c.bankGroup, c.bankPosition};
     }
-    bool sent(int number) {
+    bool sent(cmcEventId id) {
         return std::any_of(data->sent.begin(), data->sent.end(),
-                           [number](const ListPageData::Seen& s) { return s.number == number; });
+                           [id](const ListPageData::Seen& s) { return s.id == id; });
     }
 };
 
@@ -69,7 +69,8 @@ TEST_F(BankPage, APositionShowsTheChannelTheBankIndexPlacesThere) {
     // An edit of a position changes its memory channel and redraws that row.
     EXPECT_EQ(choose(Bank, N::CL_Mch_Mode, 3, datCh::ModeAM), cmcCellHandler::Repaint);
     EXPECT_EQ(load(datCh::KindMemory, 9).mode, datCh::ModeAM);
-    EXPECT_NE(std::find(data->sent.begin(), data->sent.end(), ListPageData::Seen{16, 3, {}}),
+    EXPECT_NE(std::find(data->sent.begin(), data->sent.end(),
+                        ListPageData::Seen{cmcEventId::RedrawRecord, 3, {}}),
               data->sent.end());
 }
 
@@ -95,7 +96,7 @@ TEST_F(BankPage, AFrequencyIntoAnEmptyPositionCreatesTheLowestEmptyChannelThere)
     EXPECT_EQ(created.step, band.step);
     EXPECT_EQ(created.mode, band.mode);
     EXPECT_EQ(seat(3), std::make_pair(0, 7));
-    EXPECT_TRUE(sent(42));
+    EXPECT_TRUE(sent(cmcEventId::ChannelsChanged));
     EXPECT_EQ(shown(N::CL_Mch_Select_ChNo, 7), "3");
     EXPECT_EQ(shown(N::CL_Mch_Freq, 7), "145.000000");
     EXPECT_TRUE(data->questions.messages().isEmpty());
@@ -113,7 +114,8 @@ TEST_F(BankPage, WithEveryChannelUsedAFrequencyIntoAnEmptyPositionChangesNothing
     EXPECT_EQ(messages[0].icon, cmcPrompt::Stop);
     EXPECT_EQ(messages[0].buttons, cmcPrompt::Ok);
     data->events().deliverQueue();
-    const std::vector<ListPageData::Seen> blocking{{20, 1, {}}, {20, 0, {}}};
+    const std::vector<ListPageData::Seen> blocking{{cmcEventId::MessageBoxShown, 1, {}},
+                                                   {cmcEventId::MessageBoxShown, 0, {}}};
     EXPECT_EQ(data->sent, blocking);
 
     // What is not a frequency asks nothing.
@@ -135,7 +137,7 @@ TEST_F(BankPage, ChannelFiveSelectedForA3WhileNineSitsThere) {
     EXPECT_EQ(seat(9), std::make_pair(int(datCh::NoBank), 0));
     EXPECT_EQ(seat(5), std::make_pair(0, 3));
     EXPECT_TRUE(load(datCh::KindMemory, 9).inUse());
-    EXPECT_TRUE(sent(42));
+    EXPECT_TRUE(sent(cmcEventId::ChannelsChanged));
     EXPECT_EQ(data->image().bankEntry(2, 1), mm::BankEntryFree);
     EXPECT_EQ(shown(N::CL_Mch_Select_ChNo, 3), "5");
 }

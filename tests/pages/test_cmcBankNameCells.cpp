@@ -31,7 +31,7 @@ TEST_F(BankNames, AnEditIsStoredAsAChannelNameAndRenamesTheTreeNode) {
     EXPECT_EQ(stored(1), "AI R/X");
     EXPECT_EQ(page.image().getByte(mm::bankName(1) + 6), 0x5A);
     ASSERT_EQ(page.seen().size(), 1u);
-    EXPECT_EQ(page.seen()[0].number, 47);
+    EXPECT_EQ(page.seen()[0].id, cmcEventId::TreeCaption);
     EXPECT_EQ(page.seen()[0].second, 14);
     EXPECT_EQ(page.seen()[0].text, "B: AI R/X");
 }

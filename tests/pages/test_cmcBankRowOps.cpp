@@ -40,7 +40,7 @@ TEST_F(BankRows, DeleteEmptiesTheBlockAndClosesTheGap) {
     EXPECT_EQ(row.cursor, 1);
     EXPECT_EQ(statusTexts, QByteArrayList{" Deleted"});
     deliver();
-    EXPECT_TRUE(sent(cmcRowOps::PageShown));
+    EXPECT_TRUE(sent(cmcEventId::PageShown));
 }
 
 TEST_F(BankRows, InsertMovesTheRestDownAndDeletesWhatFallsOffTheBank) {

@@ -132,7 +132,7 @@ TEST_F(CommonCells, SwitchingTheAlertRedrawsTheWeatherChannel) {
     setByte(62, 0);
     probe("CL_Common_Alert").choose(1);
     ASSERT_EQ(page.seen().size(), 1u);
-    EXPECT_EQ(page.seen()[0].number, 15);
+    EXPECT_EQ(page.seen()[0].id, cmcEventId::RedrawLink);
     EXPECT_EQ(page.seen()[0].first, cmcCellNames::CL_Common_WXCH);
     probe("CL_Common_Alert").choose(1);
     EXPECT_EQ(page.seen().size(), 1u);

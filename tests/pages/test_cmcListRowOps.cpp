@@ -28,7 +28,7 @@ TEST_F(ListRows, CopyTenToNineteenPastedAt95AsksOverflowAndFillsOnlyToThePageEnd
     EXPECT_EQ(paste.reselectFirst, 95);
     EXPECT_EQ(paste.reselectLast, 99);
     EXPECT_EQ(statusTexts, (QByteArrayList{" Copied", " Pasted"}));
-    EXPECT_TRUE(sent(cmcRowOps::ImageChanged));
+    EXPECT_TRUE(sent(cmcEventId::ChannelsChanged));
 }
 
 TEST_F(ListRows, PasteOntoEmptyRowsAsksNothingOntoAUsedRowAsksOverwrite) {
@@ -124,7 +124,7 @@ TEST_F(ListRows, NoMoveAcrossThePageEdges) {
     EXPECT_TRUE(image() == before);
     EXPECT_FALSE(up.reselect || down.reselect);
     EXPECT_EQ(up.cursor, 100);
-    EXPECT_TRUE(sent(cmcRowOps::ImageChanged));
+    EXPECT_TRUE(sent(cmcEventId::ChannelsChanged));
 }
 
 TEST_F(ListRows, ScanEdgesMoveAsRecordsOfTheirOwnKind) {
@@ -151,7 +151,7 @@ TEST_F(ListRows, ClearTakesTheTemplatesRecordsMarkedEmpty) {
     deliver();
     int redrawn = 0;
     for (const auto& [n, first] : data->sent)
-        redrawn += n == cmcRowOps::RedrawRecord && (first == 5 || first == 6);
+        redrawn += n == cmcEventId::RedrawRecord && (first == 5 || first == 6);
     EXPECT_EQ(redrawn, 2);
     EXPECT_EQ(statusTexts, QByteArrayList{" Cleared"});
 }

@@ -127,7 +127,9 @@ TEST_F(MemFields, FrequencyIntoAnEmptyChannelTakesTheBandDefaults) {
     EXPECT_EQ(made.frequency, 145 * MHz);
     EXPECT_EQ(settings(made), settings(defaults));
     EXPECT_EQ(made.bankGroup, datCh::NoBank);
-    EXPECT_EQ(data->sent, (Sent{{42, 0}, {16, Empty}, {41, 0}}));
+    EXPECT_EQ(data->sent, (Sent{{cmcEventId::ChannelsChanged, 0},
+                                {cmcEventId::RedrawRecord, Empty},
+                                {cmcEventId::PageShown, 0}}));
 }
 
 TEST_F(MemFields, FrequencyOfAChannelAboveTheLimitRenewsItButKeepsItsBankPlace) {
@@ -192,8 +194,9 @@ TEST_F(MemFields, OffsetsAreLimitedAndPlaced) {
     }
     // The record is redrawn, then the status bar tells of the entry that was limited.
     ASSERT_GE(data->sent.size(), 2u);
-    EXPECT_EQ(data->sent.back().first, 4);
-    EXPECT_EQ(data->sent[data->sent.size() - 2], (std::pair<int, int>{16, Used}));
+    EXPECT_EQ(data->sent.back().first, cmcEventId::StatusText);
+    EXPECT_EQ(data->sent[data->sent.size() - 2],
+              (std::pair<cmcEventId, int>{cmcEventId::RedrawRecord, Used}));
 }
 
 TEST_F(MemFields, TrainFrequenciesAreRoundedAndLimited) {
@@ -229,8 +232,8 @@ TEST_F(MemFields, NonNumbersChangeNothing) {
     }
     EXPECT_TRUE(data->image() == before);
     // Only the status bar hears of the refused text.
-    for (const auto& [number, first] : data->sent)
-        EXPECT_EQ(number, 4);
+    for (const auto& [id, first] : data->sent)
+        EXPECT_EQ(id, cmcEventId::StatusText);
 }
 
 TEST_F(MemFields, EntryCellsOpenTheEditorWithTheirValueOrTheTypedCharacter) {

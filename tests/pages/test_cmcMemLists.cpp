@@ -17,7 +17,7 @@ TEST_F(MemFields, DtcsToneUngreysTheCodeAndTurnsTheCancellerOff) {
     EXPECT_TRUE(grey(N::CL_Mch_TSQL_Freq, Used));
     EXPECT_EQ(channel(Used).canceller, 0);
     EXPECT_TRUE(grey(N::CL_Mch_TrainFreq, Used));
-    EXPECT_EQ(data->sent, (Sent{{16, Used}}));
+    EXPECT_EQ(data->sent, (Sent{{cmcEventId::RedrawRecord, Used}}));
 }
 
 TEST_F(MemFields, CellsAreGreyWhereTheFieldHasNoEffect) {
@@ -76,7 +76,7 @@ TEST_F(MemFields, BankGroupChoiceTakesTheFirstFreePosition) {
     EXPECT_EQ(choose(N::CL_Mch_Bank_Group, Used, 0), cmcCellHandler::Repaint);
     EXPECT_EQ(shown(N::CL_Mch_Bank_Group, Used), "Bank-A");
     EXPECT_EQ(shown(N::CL_Mch_Bank_ChNo, Used), "2");
-    EXPECT_EQ(data->sent, (Sent{{42, 0}, {13, 0}}));
+    EXPECT_EQ(data->sent, (Sent{{cmcEventId::ChannelsChanged, 0}, {cmcEventId::RedrawAll, 0}}));
     EXPECT_EQ(data->image().bankEntry(0, 2), Used);
     // The same bank again keeps the place; "OFF" leaves the bank.
     EXPECT_EQ(choose(N::CL_Mch_Bank_Group, Used, 0), cmcCellHandler::Repaint);
@@ -103,7 +103,7 @@ TEST_F(MemFields, BankPositionsAreLimitedAndAnnounced) {
         data->sent.clear();
         EXPECT_EQ(edit(N::CL_Mch_Bank_ChNo, Used, c.typed), cmcCellHandler::Repaint);
         EXPECT_EQ(channel(Used).bankPosition, c.stored) << c.typed;
-        EXPECT_EQ(data->sent, (Sent{{42, 0}, {13, 0}}));
+        EXPECT_EQ(data->sent, (Sent{{cmcEventId::ChannelsChanged, 0}, {cmcEventId::RedrawAll, 0}}));
     }
 }
 

@@ -58,7 +58,8 @@ TEST_F(ScanEdgePage, TheFirstFrequencyCreatesTheEdgeFromBandDefaultSix) {
     for (int link : {N::CL_PgSrch_TS, N::CL_PgSrch_Mode, N::CL_PgSrch_ATT})
         EXPECT_EQ(shown(link, Empty), "-") << N::linkName(link).constData();
     EXPECT_EQ(shown(N::CL_PgSrch_Name, Empty), "      ");
-    EXPECT_NE(std::find(data->sent.begin(), data->sent.end(), ListPageData::Seen{16, Empty, {}}),
+    EXPECT_NE(std::find(data->sent.begin(), data->sent.end(),
+                        ListPageData::Seen{cmcEventId::RedrawRecord, Empty, {}}),
               data->sent.end());
 
     // Afterwards each cell edits its own edge.

@@ -79,7 +79,8 @@ TEST_F(ScanLinkPage, AnEdgeChosenOnTheAddRowJoinsAndTheRowsReSort) {
     EXPECT_EQ(members(3), 1u << 2 | 1u << 5 | 1u << 7);
     EXPECT_EQ(numbers(5), std::vector<QByteArray>({"", "2", "5", "7", ""}));
     EXPECT_EQ(shown(N::CL_PgSrch_Name, 2), "MARINE");
-    EXPECT_NE(std::find(data->sent.begin(), data->sent.end(), ListPageData::Seen{13, 0, {}}),
+    EXPECT_NE(std::find(data->sent.begin(), data->sent.end(),
+                        ListPageData::Seen{cmcEventId::RedrawAll, 0, {}}),
               data->sent.end());
     // Past the last member a row adds as the Add row does.
     choose(LinkRow, N::CL_PgLink_No, Link3 + 9, 0);
@@ -144,7 +145,7 @@ TEST_F(LinkNamePage, RenamingLinkFourStoresAChannelNameAndNamesTheLink) {
     EXPECT_EQ(edit(LinkRow, N::CL_PgLink_Name, 4, "air#1"), cmcCellHandler::Repaint);
     EXPECT_EQ(drawn(LinkRow, N::CL_PgLink_Name, 4).editorText, "AIR 1 ");
     EXPECT_EQ(cmcLinkCaption::text(data->image(), 4), "4: AIR 1 ");
-    EXPECT_EQ(data->sent, std::vector<ListPageData::Seen>({{29, 4, {}}}));
+    EXPECT_EQ(data->sent, std::vector<ListPageData::Seen>({{cmcEventId::LinkNameChanged, 4, {}}}));
     datCellReq answer;
     EXPECT_EQ(press(LinkRow, N::CL_PgLink_Name, 4, datCellReq::KeyEnter, &answer),
               cmcCellHandler::OpenEditor);

@@ -173,7 +173,7 @@ TEST_F(SheetInteraction, NotificationCommitsAnOpenEditor) {
     handler.editorText = "7";
     key(Qt::Key_Return);
     handler.result = cmcCellHandler::Nothing;
-    events.Send(22);
+    events.Send(cmcEventId::FinishEdit);
     EXPECT_FALSE(sheet->activeCell().isEditing());
     EXPECT_EQ(handler.acted.back().input, "7");
 }

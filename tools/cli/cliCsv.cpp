@@ -14,7 +14,6 @@ int argc = 1;
 char arg0[] = "mavik-cli";
 char* argv[] = {arg0, nullptr};
 
-constexpr int ChannelsChanged = 42;
 constexpr int FirstBankPage = 13;
 constexpr int LastPage = 48;
 
@@ -49,7 +48,7 @@ cliCsv::~cliCsv() {
 
 // As the main controller does: the bank index follows every change of the channels at once.
 void cliCsv::heard(void* context, cmcEvent& event) {
-    if (event.number == ChannelsChanged)
+    if (event.id() == cmcEventId::ChannelsChanged)
         static_cast<cliCsv*>(context)->document.rebuildBankIndex();
 }
 
