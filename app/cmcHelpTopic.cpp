@@ -1,6 +1,7 @@
 #include "cmcHelpTopic.h"
 
 #include "cmcGTex.h"
+#include "cmcPageIndex.h"
 
 // Each line is a name, a tab and a value.
 QByteArray cmcHelpTopic::lookUp(cmcGTex& topics, const char* list, QByteArrayView name) {
@@ -15,8 +16,8 @@ QByteArray cmcHelpTopic::lookUp(cmcGTex& topics, const char* list, QByteArrayVie
 int cmcHelpTopic::contextOf(cmcGTex& topics, QByteArrayView linkName, int pageIndex) {
     if (linkName.isEmpty())
         return NoTopic;
-    const char* list =
-        pageIndex == AutoWritePage ? "GI_AppItem_Topic_ID_AMW" : "GI_AppItem_Topic_ID";
+    const char* list = pageIndex == cmcPageIndex::AutoWritePage ? "GI_AppItem_Topic_ID_AMW"
+                                                                : "GI_AppItem_Topic_ID";
     const QByteArray topic = lookUp(topics, list, linkName);
     if (topic.isEmpty())
         return NoTopic;

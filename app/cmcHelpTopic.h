@@ -8,7 +8,6 @@ class cmcGTex;
 // page has a list of its own), and that name's context number.
 class cmcHelpTopic {
 public:
-    static constexpr int AutoWritePage = 46;
     static constexpr int NoTopic = 0;
 
     // The context number of the link on the page, or NoTopic.

@@ -5,6 +5,7 @@
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
 #include "cmcKcfDocument.h"
+#include "cmcPageIndex.h"
 #include "indDestination.h"
 #include "indEnviron.h"
 
@@ -13,8 +14,6 @@
 namespace {
 
 const char BankLetters[] = "ABCDEFGHIJKLMNOPQRTUWY";
-constexpr int BankPageBase = 13;
-constexpr int LinkPageBase = 36;
 
 // A tree caption: the key character, a colon, a blank and the six name characters, anything
 // outside printable ASCII shown as a blank.
@@ -364,7 +363,7 @@ void indDocument::applyCloneInformation(int flags, int value) {
 
 void indDocument::postTreeCaptions() {
     for (int bank = 0; bank < mm::Banks; ++bank)
-        events.PostText(cmcEventId::TreeCaption, 0, BankPageBase + bank,
+        events.PostText(cmcEventId::TreeCaption, 0, cmcPageIndex::FirstBankPage + bank,
                         nodeCaption(BankLetters[bank], documentImage,
                                     mm::BankNameBase + mm::NameSlotSize * bank)
                             .constData());
@@ -375,7 +374,7 @@ void indDocument::postTreeCaptions() {
 void indDocument::postLinkCaption(int link) {
     if (link < 0 || link >= mm::ScanLinks)
         return;
-    events.PostText(cmcEventId::TreeCaption, 0, LinkPageBase + link,
+    events.PostText(cmcEventId::TreeCaption, 0, cmcPageIndex::FirstLinkPage + link,
                     nodeCaption(static_cast<char>('0' + link), documentImage,
                                 mm::ScanLinkNameBase + mm::NameSlotSize * link)
                         .constData());

@@ -8,6 +8,7 @@
 #include "cmcGTex.h"
 #include "cmcHelpGTex.h"
 #include "cmcHelpTopic.h"
+#include "cmcPageIndex.h"
 #include "cmcTvPreset.h"
 #include "cuiAboutBox.h"
 #include "cuiCloneInfo.h"
@@ -78,10 +79,6 @@ int stepOfCommand(int link) {
         return StepChange;
     }
 }
-
-constexpr int FirstBankPage = 13;
-constexpr int LastBankPage = 34;
-constexpr int LastMemoryPage = 12;
 
 } // namespace
 
@@ -226,14 +223,15 @@ int indMain::openPageIndex() const {
 // A preset fills the channels of the open memory group or bank.
 bool indMain::presetTv(int tvTable) {
     const int index = openPageIndex();
-    const bool memory = index >= 0 && index <= LastMemoryPage;
-    const bool bank = index >= FirstBankPage && index <= LastBankPage;
+    const bool memory =
+        index >= cmcPageIndex::FirstMemoryPage && index <= cmcPageIndex::LastMemoryPage;
+    const bool bank = index >= cmcPageIndex::FirstBankPage && index <= cmcPageIndex::LastBankPage;
     if (!memory && !bank)
         return false;
     cmcTvPreset preset(document(), templateForRecords(), cuiMain::settings.destination);
     const bool done =
         preset.execute(prompt, tvTable, memory ? cmcTvPreset::MemoryGroup : cmcTvPreset::Bank,
-                       memory ? index : index - FirstBankPage);
+                       memory ? index : index - cmcPageIndex::FirstBankPage);
     if (done)
         noteEdit();
     return done;

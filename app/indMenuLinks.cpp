@@ -3,6 +3,7 @@
 #include "cmcCellNames.h"
 #include "cmcCellObj.h"
 #include "cmcGTex.h"
+#include "cmcPageIndex.h"
 #include "cuiPrinter.h"
 #include "cuiUndoHistory.h"
 #include "indEnviron.h"
@@ -62,7 +63,8 @@ void historyState(indMain& main, cmcCellObj& cell, bool redo) {
 
 void tvState(indMain& main, cmcCellObj& cell) {
     const int page = main.openPageIndex();
-    cell.setFlag(Disabled, page < 0 || page > 34);
+    cell.setFlag(Disabled,
+                 page < cmcPageIndex::FirstMemoryPage || page > cmcPageIndex::LastBankPage);
 }
 
 const Command commands[] = {

@@ -4,11 +4,11 @@
 #include "cmcAutoWriteOrder.h"
 #include "cmcEeprom.h"
 #include "cmcMemFieldTable.h"
-#include "cmcPageContent.h"
+#include "cmcPageIndex.h"
 
 namespace {
 
-using P = cmcPageContent;
+using P = cmcPageIndex;
 
 datCh emptyRecord(cmcEeprom& image, int kind) {
     datCh record(&image);
@@ -21,7 +21,7 @@ datCh emptyRecord(cmcEeprom& image, int kind) {
 } // namespace
 
 std::optional<cmcCsvPage> cmcCsvPage::of(int pageIndex, int firstRecord) {
-    if (pageIndex >= 0 && pageIndex <= P::LastMemoryPage && firstRecord >= 0 &&
+    if (pageIndex >= P::FirstMemoryPage && pageIndex <= P::LastMemoryPage && firstRecord >= 0 &&
         firstRecord <= mm::MemoryChannels - mm::BankPositions)
         return cmcCsvPage(datCh::KindMemory, firstRecord, datCh::NoBank);
     if (pageIndex >= P::FirstBankPage && pageIndex <= P::LastBankPage)

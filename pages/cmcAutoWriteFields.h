@@ -2,8 +2,8 @@
 
 #include "cmcMemFields.h"
 
-// The auto-write page (page index 46): the slots the receiver wrote, in the order it wrote
-// them, with the memory channel fields. The page only shows them; copying is the way into
+// The auto-write page (cmcPageIndex::AutoWritePage): the slots the receiver wrote, in the order it
+// wrote them, with the memory channel fields. The page only shows them; copying is the way into
 // memory.
 class cmcAutoWriteFields : public cmcMemFields {
 public:

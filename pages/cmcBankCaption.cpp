@@ -3,6 +3,7 @@
 #include "MemoryMap.h"
 #include "cmcEvMan.h"
 #include "cmcGTex.h"
+#include "cmcPageIndex.h"
 #include "cmcTextEntry.h"
 
 char cmcBankCaption::letter(cmcGTex& table, int bank) {
@@ -17,7 +18,7 @@ QByteArray cmcBankCaption::text(const cmcEeprom& image, cmcGTex& table, int bank
 }
 
 void cmcBankCaption::send(cmcEvMan& events, const cmcEeprom& image, cmcGTex& table, int bank) {
-    events.SendText(cmcEventId::TreeCaption, 0, FirstPageIndex + bank,
+    events.SendText(cmcEventId::TreeCaption, 0, cmcPageIndex::FirstBankPage + bank,
                     text(image, table, bank).constData());
 }
 

@@ -10,8 +10,6 @@ class cmcGTex;
 // the tree node of the bank's page shows it.
 class cmcBankCaption {
 public:
-    static constexpr int FirstPageIndex = 13;
-
     // The letter of a bank number; a number beyond the usable letters has a blank.
     static char letter(cmcGTex& table, int bank);
     static QByteArray text(const cmcEeprom& image, cmcGTex& table, int bank);

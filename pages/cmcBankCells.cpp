@@ -4,6 +4,7 @@
 #include "cmcBankCaption.h"
 #include "cmcBankSelectCell.h"
 #include "cmcCellNames.h"
+#include "cmcPageIndex.h"
 #include "datCh.h"
 
 cmcBankCells::cmcBankCells(cmcPageData& data, int pageIndex, cmcCellHandler& fallback)
@@ -13,6 +14,6 @@ cmcBankCells::cmcBankCells(cmcPageData& data, int pageIndex, cmcCellHandler& fal
 }
 
 int cmcBankCells::bankOf(int pageIndex) {
-    const int bank = pageIndex - cmcBankCaption::FirstPageIndex;
+    const int bank = pageIndex - cmcPageIndex::FirstBankPage;
     return bank >= 0 && bank < mm::Banks ? bank : datCh::NoBank;
 }

@@ -3,8 +3,8 @@
 #include "cmcBankFields.h"
 #include "cmcLinkTable.h"
 
-// The cells of a bank page (page index 13 + bank): "CH Select" and the memory channel fields
-// of each position; anything else goes to the fallback handler.
+// The cells of a bank page (cmcPageIndex::FirstBankPage + bank): "CH Select" and the memory channel
+// fields of each position; anything else goes to the fallback handler.
 class cmcBankCells : public cmcCellHandler {
 public:
     cmcBankCells(cmcPageData& data, int pageIndex, cmcCellHandler& fallback);

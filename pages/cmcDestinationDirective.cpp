@@ -1,5 +1,7 @@
 #include "cmcDestinationDirective.h"
 
+#include "cmcPageIndex.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -21,7 +23,7 @@ bool inUsa(int destination, int) {
 }
 
 bool onCommonPage(int, int pageIndex) {
-    return pageIndex == cmcDestinationDirective::CommonPageIndex;
+    return pageIndex == cmcPageIndex::CommonPage;
 }
 
 const Directive Directives[] = {

@@ -8,8 +8,6 @@
 // holds.
 class cmcDestinationDirective {
 public:
-    static constexpr int CommonPageIndex = 47;
-
     // The number of lines the sheet skips for the directive group ("Only_USA 6"), 0 when its
     // condition holds or it has no count; none when the group is no destination directive.
     static std::optional<int> skippedLines(QByteArrayView group, int destination, int pageIndex);

@@ -8,8 +8,6 @@ class cmcEeprom;
 // characters of its name, as the tree node of the link's page shows it.
 class cmcLinkCaption {
 public:
-    static constexpr int FirstPageIndex = 36;
-
     // Empty for a number that is no link.
     static QByteArray text(const cmcEeprom& image, int link);
 };

@@ -4,7 +4,7 @@
 
 class cmcPageData;
 
-// The links of the program scan link name page (page index 48).
+// The links of the program scan link name page (cmcPageIndex::LinkNamePage).
 class cmcLinkNameCells : public cmcLinkTable {
 public:
     cmcLinkNameCells(cmcPageData& data, cmcCellHandler& fallback);

@@ -4,14 +4,14 @@
 #include "cmcBankCells.h"
 #include "cmcLinkNameCells.h"
 #include "cmcMemFields.h"
-#include "cmcPageContent.h"
+#include "cmcPageIndex.h"
 #include "cmcScanEdgeFields.h"
 #include "cmcScanLinkCells.h"
 
 std::unique_ptr<cmcCellHandler> cmcListPageCells::create(int pageIndex, cmcPageData& data,
                                                          cmcCellHandler& fallback) {
-    using P = cmcPageContent;
-    if (pageIndex >= 0 && pageIndex <= P::LastMemoryPage)
+    using P = cmcPageIndex;
+    if (pageIndex >= P::FirstMemoryPage && pageIndex <= P::LastMemoryPage)
         return std::make_unique<cmcMemFields>(data, fallback);
     if (pageIndex >= P::FirstBankPage && pageIndex <= P::LastBankPage)
         return std::make_unique<cmcBankCells>(data, pageIndex, fallback);
@@ -21,7 +21,7 @@ std::unique_ptr<cmcCellHandler> cmcListPageCells::create(int pageIndex, cmcPageD
         return std::make_unique<cmcScanLinkCells>(data, fallback);
     if (pageIndex == P::AutoWritePage)
         return std::make_unique<cmcAutoWriteFields>(data, fallback);
-    if (pageIndex == LinkNamePage)
+    if (pageIndex == P::LinkNamePage)
         return std::make_unique<cmcLinkNameCells>(data, fallback);
     return nullptr;
 }

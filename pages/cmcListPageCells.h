@@ -14,6 +14,4 @@ public:
     // None for a page index without a list family (the common settings page, for one).
     static std::unique_ptr<cmcCellHandler> create(int pageIndex, cmcPageData& data,
                                                   cmcCellHandler& fallback);
-
-    static constexpr int LinkNamePage = 48;
 };

@@ -2,6 +2,7 @@
 
 #include "MemoryMap.h"
 #include "cmcEeprom.h"
+#include "cmcPageIndex.h"
 #include "datCh.h"
 
 bool cmcPageContent::anyUsed(const cmcEeprom& image, int kind, int first, int last) {
@@ -16,23 +17,23 @@ bool cmcPageContent::anyUsed(const cmcEeprom& image, int kind, int first, int la
 }
 
 bool cmcPageContent::hasContent(const cmcEeprom& image, int pageIndex) {
-    if (pageIndex >= 0 && pageIndex <= LastMemoryPage)
+    if (pageIndex >= cmcPageIndex::FirstMemoryPage && pageIndex <= cmcPageIndex::LastMemoryPage)
         return anyUsed(image, datCh::KindMemory, pageIndex * 100, pageIndex * 100 + 99);
-    if (pageIndex >= FirstBankPage && pageIndex <= LastBankPage) {
-        const int bank = pageIndex - FirstBankPage;
+    if (pageIndex >= cmcPageIndex::FirstBankPage && pageIndex <= cmcPageIndex::LastBankPage) {
+        const int bank = pageIndex - cmcPageIndex::FirstBankPage;
         for (int position = 0; position < mm::BankPositions; ++position) {
             if (image.bankEntry(bank, position) != mm::BankEntryFree)
                 return true;
         }
         return false;
     }
-    if (pageIndex == ScanEdgePage)
+    if (pageIndex == cmcPageIndex::ScanEdgePage)
         return anyUsed(image, datCh::KindScanEdge, 0, mm::ScanEdges - 1);
-    if (pageIndex >= FirstLinkPage && pageIndex <= LastLinkPage) {
-        const int base = (pageIndex - FirstLinkPage) * datCh::ScanLinkRows;
+    if (pageIndex >= cmcPageIndex::FirstLinkPage && pageIndex <= cmcPageIndex::LastLinkPage) {
+        const int base = (pageIndex - cmcPageIndex::FirstLinkPage) * datCh::ScanLinkRows;
         return anyUsed(image, datCh::KindScanLink, base + 1, base + datCh::ScanLinkRows - 1);
     }
-    if (pageIndex == AutoWritePage)
+    if (pageIndex == cmcPageIndex::AutoWritePage)
         return image.getByte(mm::AutoWriteOrderEnd) < mm::AutoWriteChannels;
     return true;
 }

@@ -2,8 +2,8 @@
 
 #include "cmcMemFields.h"
 
-// The program scan edge page (page index 35): the name, both edges, step, mode and attenuator
-// of the 25 edges. The first frequency typed into an empty edge creates it.
+// The program scan edge page (cmcPageIndex::ScanEdgePage): the name, both edges, step, mode and
+// attenuator of the 25 edges. The first frequency typed into an empty edge creates it.
 class cmcScanEdgeFields : public cmcMemFields {
 public:
     cmcScanEdgeFields(cmcPageData& data, cmcCellHandler& fallback);

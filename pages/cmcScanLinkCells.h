@@ -4,8 +4,8 @@
 
 class cmcPageData;
 
-// The links of a program scan link page (page index 36 + link): the row titles, the member
-// edge numbers and what the rows show of their member edges.
+// The links of a program scan link page (cmcPageIndex::FirstLinkPage + link): the row titles, the
+// member edge numbers and what the rows show of their member edges.
 class cmcScanLinkCells : public cmcLinkTable {
 public:
     cmcScanLinkCells(cmcPageData& data, cmcCellHandler& fallback);

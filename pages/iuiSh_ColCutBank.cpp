@@ -4,15 +4,15 @@
 #include "cmcEvMan.h"
 #include "cmcEvent.h"
 #include "cmcPageCall.h"
-#include "cmcPageContent.h"
 #include "cmcPageData.h"
+#include "cmcPageIndex.h"
 
 iuiSh_ColCutBank::iuiSh_ColCutBank(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table,
                                    const cmcPageCall& call, cmcPageData& pageData)
     : iuiSh_ColCut_A(owner, dispatch, table, call, pageData),
-      bank(call.pageIndex >= cmcPageContent::FirstBankPage &&
-                   call.pageIndex <= cmcPageContent::LastBankPage
-               ? call.pageIndex - cmcPageContent::FirstBankPage
+      bank(call.pageIndex >= cmcPageIndex::FirstBankPage &&
+                   call.pageIndex <= cmcPageIndex::LastBankPage
+               ? call.pageIndex - cmcPageIndex::FirstBankPage
                : NoBank) {
     // Rows are positions, not records.
     setIndexBase(0);

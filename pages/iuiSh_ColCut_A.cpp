@@ -7,6 +7,7 @@
 #include "cmcPageCall.h"
 #include "cmcPageContent.h"
 #include "cmcPageData.h"
+#include "cmcPageIndex.h"
 #include "indDestination.h"
 
 namespace {
@@ -26,10 +27,10 @@ iuiSh_ColCut_A::iuiSh_ColCut_A(QWidget* owner, cuiDispatch* dispatch, cmcGTex& t
 // A link page is titled with its link's name, as the receiver shows it.
 void iuiSh_ColCut_A::styleKey(QByteArrayView group) {
     iuiSh_ColCut::styleKey(group);
-    if (index < cmcPageContent::FirstLinkPage || index > cmcPageContent::LastLinkPage)
+    if (index < cmcPageIndex::FirstLinkPage || index > cmcPageIndex::LastLinkPage)
         return;
     const int address =
-        mm::ScanLinkNameBase + (index - cmcPageContent::FirstLinkPage) * mm::NameSlotSize;
+        mm::ScanLinkNameBase + (index - cmcPageIndex::FirstLinkPage) * mm::NameSlotSize;
     QByteArray title(" ");
     for (int i = 0; i < mm::NameSize; ++i) {
         const uint8_t c = data.image().getByte(address + i);
@@ -51,9 +52,9 @@ bool iuiSh_ColCut_A::printable() const {
 bool iuiSh_ColCut_A::printHook(bool memoryChannels, bool bankChannels) const {
     if (!printable())
         return false;
-    if (index >= 0 && index <= cmcPageContent::LastMemoryPage)
+    if (index >= cmcPageIndex::FirstMemoryPage && index <= cmcPageIndex::LastMemoryPage)
         return memoryChannels;
-    if (index >= cmcPageContent::FirstBankPage && index <= cmcPageContent::LastBankPage)
+    if (index >= cmcPageIndex::FirstBankPage && index <= cmcPageIndex::LastBankPage)
         return bankChannels;
     return true;
 }

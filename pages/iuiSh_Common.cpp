@@ -7,6 +7,7 @@
 #include "cmcGTex.h"
 #include "cmcPageCall.h"
 #include "cmcPageData.h"
+#include "cmcPageIndex.h"
 #include "cuiFBitsR.h"
 #include "indDestination.h"
 
@@ -25,14 +26,14 @@ iuiSh_Common::~iuiSh_Common() = default;
 void iuiSh_Common::styleKey(QByteArrayView group) {
     cuiSheet::styleKey(group);
     const QByteArray title =
-        definitions().GetText("GI_AppInd_CommonTitle", pageIndex() - PageIndex);
+        definitions().GetText("GI_AppInd_CommonTitle", pageIndex() - cmcPageIndex::CommonPage);
     if (!title.isEmpty())
         setTitle(title);
 }
 
 void iuiSh_Common::directiveKey(QByteArrayView group) {
-    const std::optional<int> skipped =
-        cmcDestinationDirective::skippedLines(group, data.bandPlan().destination(), PageIndex);
+    const std::optional<int> skipped = cmcDestinationDirective::skippedLines(
+        group, data.bandPlan().destination(), cmcPageIndex::CommonPage);
     if (skipped)
         skipCount = *skipped;
     else
@@ -47,6 +48,6 @@ void iuiSh_Common::notification(cmcEvent& event) {
         const QByteArray title = sheetName();
         data.events().AnswerData(title.constData(), int32_t(title.size()));
     } else if (event.id() == cmcEventId::PageIndex) {
-        data.events().Answer(PageIndex);
+        data.events().Answer(cmcPageIndex::CommonPage);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cmcPageIndex.h"
 #include "cuiSheet.h"
 
 #include <memory>
@@ -14,12 +15,10 @@ struct cmcPageCall;
 class iuiSh_Common : public cuiSheet {
     Q_OBJECT
 public:
-    static constexpr int PageIndex = 47;
-
     iuiSh_Common(QWidget* owner, cuiDispatch* dispatch, cmcGTex& table, const cmcPageCall& call,
                  cmcPageData& data, cmcCellHandler& fallback);
     ~iuiSh_Common() override;
-    int pageIndex() const override { return PageIndex; }
+    int pageIndex() const override { return cmcPageIndex::CommonPage; }
 
 protected:
     void styleKey(QByteArrayView group) override;

@@ -5,6 +5,7 @@
 #include "cmcGTex.h"
 #include "cmcHelpGTex.h"
 #include "cmcHelpTopic.h"
+#include "cmcPageIndex.h"
 #include "cmcScriptPrompt.h"
 #include "cuiAboutBox.h"
 #include "cuiComPortDialog.h"
@@ -291,7 +292,7 @@ TEST_F(PortDialog, AStoredDeviceThatIsAbsentIsKept) {
 TEST(HelpTopics, LinksLeadToContextNumbers) {
     cmcGTex& topics = cmcHelpGTex::app();
     EXPECT_EQ(cmcHelpTopic::contextOf(topics, "CL_Mch_Freq", 3), 1);
-    EXPECT_EQ(cmcHelpTopic::contextOf(topics, "CL_Mch_Freq", cmcHelpTopic::AutoWritePage), 56);
+    EXPECT_EQ(cmcHelpTopic::contextOf(topics, "CL_Mch_Freq", cmcPageIndex::AutoWritePage), 56);
     EXPECT_EQ(cmcHelpTopic::contextOf(topics, "CL_Misc_ChNo_1Base", 3), cmcHelpTopic::NoTopic);
     EXPECT_EQ(cmcHelpTopic::contextOf(topics, "", 3), cmcHelpTopic::NoTopic);
 }

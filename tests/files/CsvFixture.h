@@ -2,6 +2,7 @@
 
 #include "MemPageData.h"
 #include "cmcCsvFile.h"
+#include "cmcPageIndex.h"
 #include "cmcScriptPrompt.h"
 #include "datCh.h"
 
@@ -14,10 +15,10 @@
 namespace csv {
 
 constexpr int MemoryPage2 = 2;
-constexpr int BankA = 13;
-constexpr int BankB = 14;
-constexpr int ScanEdgePage = 35;
-constexpr int AutoWritePage = 46;
+constexpr int BankA = cmcPageIndex::FirstBankPage;
+constexpr int BankB = cmcPageIndex::FirstBankPage + 1;
+constexpr int ScanEdgePage = cmcPageIndex::ScanEdgePage;
+constexpr int AutoWritePage = cmcPageIndex::AutoWritePage;
 
 // A document of one destination, a folder for the files, and the prompt's record.
 class CsvTest : public testing::Test {

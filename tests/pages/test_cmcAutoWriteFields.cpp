@@ -1,17 +1,17 @@
 #include "ListPagesFixture.h"
 #include "cmcAutoWriteOrder.h"
+#include "cmcPageIndex.h"
 
 namespace {
 
 using namespace listpages;
 
-constexpr int AutoWritePage = 46;
 const QByteArray Slot = "CT_Amw";
 
 class AutoWritePageTest : public ListPage {
 protected:
     void SetUp() override {
-        open(AutoWritePage);
+        open(cmcPageIndex::AutoWritePage);
         // The receiver wrote slots 17, 4 and 150, in that order; an older entry sits before a
         // gap and is no longer in the list.
         const int order[] = {9, 200, 17, 4, 150};

@@ -8,7 +8,7 @@
 #include "cmcGTex.h"
 #include "cmcKcfDocument.h"
 #include "cmcPageCall.h"
-#include "cmcPageContent.h"
+#include "cmcPageIndex.h"
 
 #include <QByteArray>
 #include <cstdio>
@@ -18,14 +18,14 @@ namespace {
 // The page of a check line as the command line names pages.
 QByteArray pageName(const QByteArray& callText) {
     const int index = cmcPageCall::split(callText).pageIndex;
-    if (index >= 0 && index <= cmcPageContent::LastMemoryPage)
+    if (index >= 0 && index <= cmcPageIndex::LastMemoryPage)
         return "memory:" + QByteArray::number(index);
-    if (index >= cmcPageContent::FirstBankPage && index <= cmcPageContent::LastBankPage)
-        return "bank:" + QByteArray(1, cmcBankCaption::letter(
-                                           cmcGTex::app(), index - cmcPageContent::FirstBankPage));
-    if (index == cmcPageContent::ScanEdgePage)
+    if (index >= cmcPageIndex::FirstBankPage && index <= cmcPageIndex::LastBankPage)
+        return "bank:" + QByteArray(1, cmcBankCaption::letter(cmcGTex::app(),
+                                                              index - cmcPageIndex::FirstBankPage));
+    if (index == cmcPageIndex::ScanEdgePage)
         return "scanedge";
-    if (index == cmcPageContent::AutoWritePage)
+    if (index == cmcPageIndex::AutoWritePage)
         return "autowrite";
     return QByteArray::number(index);
 }

@@ -6,6 +6,7 @@
 #include "cmcEvent.h"
 #include "cmcGTex.h"
 #include "cmcKcfDocument.h"
+#include "cmcPageIndex.h"
 #include "indDestination.h"
 
 namespace {
@@ -14,15 +15,15 @@ int argc = 1;
 char arg0[] = "mavik-cli";
 char* argv[] = {arg0, nullptr};
 
-constexpr int FirstBankPage = 13;
-constexpr int LastPage = 48;
-
 struct NamedPage {
     const char* name;
     int pageIndex;
 };
 
-const NamedPage Named[] = {{"scanedge", 35}, {"autowrite", 46}, {"links", 48}, {"common", 47}};
+const NamedPage Named[] = {{"scanedge", cmcPageIndex::ScanEdgePage},
+                           {"autowrite", cmcPageIndex::AutoWritePage},
+                           {"links", cmcPageIndex::LinkNamePage},
+                           {"common", cmcPageIndex::CommonPage}};
 
 std::optional<int> numberAfter(const QString& name, const char* prefix, int highest) {
     if (!name.startsWith(prefix))
@@ -64,16 +65,18 @@ std::optional<int> cliCsv::pageNamed(const QString& name) {
     for (const NamedPage& named : Named)
         if (name == named.name)
             return named.pageIndex;
-    if (const auto group = numberAfter(name, "memory:", 12))
+    if (const auto group = numberAfter(name, "memory:", cmcPageIndex::LastMemoryPage))
         return group;
-    if (const auto link = numberAfter(name, "link:", 9))
-        return 36 + *link;
+    if (const auto link =
+            numberAfter(name, "link:", cmcPageIndex::LastLinkPage - cmcPageIndex::FirstLinkPage))
+        return cmcPageIndex::FirstLinkPage + *link;
     const QByteArray letters = cmcGTex::app().GetText("GI_Sys_UsableBank");
     if (name.startsWith("bank:") && name.size() == 6 && letters.contains(name[5].toLatin1()))
-        return FirstBankPage + int(letters.indexOf(name[5].toLatin1()));
+        return cmcPageIndex::FirstBankPage + int(letters.indexOf(name[5].toLatin1()));
     bool ok = false;
     const int index = name.toInt(&ok);
-    return ok && index >= 0 && index <= LastPage ? std::optional<int>(index) : std::nullopt;
+    return ok && index >= 0 && index <= cmcPageIndex::LastPage ? std::optional<int>(index)
+                                                               : std::nullopt;
 }
 
 bool cliCsv::choosePage(const QString& name) {
@@ -81,7 +84,7 @@ bool cliCsv::choosePage(const QString& name) {
     if (!index || !cmcCsvFile::available(*index))
         return false;
     page = *index;
-    first = page <= 12 ? page * mm::BankPositions : 0;
+    first = page <= cmcPageIndex::LastMemoryPage ? page * mm::BankPositions : 0;
     return true;
 }
 

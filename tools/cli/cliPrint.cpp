@@ -6,6 +6,7 @@
 #include "cmcKcfDocument.h"
 #include "cmcPageCall.h"
 #include "cmcPageData.h"
+#include "cmcPageIndex.h"
 #include "cmcPrintChoices.h"
 #include "cmcPrompt.h"
 #include "cuiPrinter.h"
@@ -18,7 +19,6 @@
 namespace {
 
 constexpr int OutputNotWritten = 32;
-constexpr int LastPageIndex = 48;
 
 // The opened document as the pages see it; messages go to standard error.
 class CliPageData : public cmcPageData {
@@ -92,22 +92,25 @@ int pageIndex(const QString& name) {
     const QString kind = name.section(':', 0, 0);
     const QString value = name.section(':', 1);
     int index = -1;
-    if (kind == "memory" && number(value, 0, 12, index))
+    if (kind == "memory" && number(value, 0, cmcPageIndex::LastMemoryPage, index))
         return index;
-    if (kind == "link" && number(value, 0, 9, index))
-        return 36 + index;
+    if (kind == "link" &&
+        number(value, 0, cmcPageIndex::LastLinkPage - cmcPageIndex::FirstLinkPage, index))
+        return cmcPageIndex::FirstLinkPage + index;
     if (kind == "bank" && value.size() == 1) {
         const QByteArray banks = cmcGTex::app().GetText("GI_Sys_UsableBank");
         const qsizetype at = banks.indexOf(value.toUpper().toLatin1());
-        return at < 0 ? -1 : 13 + int(at);
+        return at < 0 ? -1 : cmcPageIndex::FirstBankPage + int(at);
     }
-    const QList<std::pair<const char*, int>> named = {
-        {"scanedge", 35}, {"autowrite", 46}, {"links", 48}, {"common", 47}};
+    const QList<std::pair<const char*, int>> named = {{"scanedge", cmcPageIndex::ScanEdgePage},
+                                                      {"autowrite", cmcPageIndex::AutoWritePage},
+                                                      {"links", cmcPageIndex::LinkNamePage},
+                                                      {"common", cmcPageIndex::CommonPage}};
     for (const auto& [word, page] : named) {
         if (name == word)
             return page;
     }
-    return number(name, 0, LastPageIndex, index) ? index : -1;
+    return number(name, 0, cmcPageIndex::LastPage, index) ? index : -1;
 }
 
 QByteArray callOf(const QString& name, const QList<QByteArray>& tree) {
