@@ -120,8 +120,9 @@ bool cmcCloneDrv::startWrite(const cmcEeprom& image, const mm::Range* table, Com
 }
 
 void cmcCloneDrv::tick() {
+    clockMs += TickMs;
     if (state != State::Idle)
-        step();
+        runSteps();
     if (result && port.writeFailed()) {
         result->code = PortFailed;
         state = State::Finished;
@@ -167,8 +168,16 @@ void cmcCloneDrv::fail(Step& s, int code) {
     s.outcome = Outcome::Failed;
 }
 
+// A state entered by a step takes its own first step in the same tick when its row says so.
+void cmcCloneDrv::runSteps() {
+    State before;
+    do {
+        before = state;
+        step();
+    } while (state != before && M::entry(state) == M::Entry::AtOnce && !port.writeFailed());
+}
+
 void cmcCloneDrv::step() {
-    clockMs += TickMs;
     Step s;
     const bool expired = inactivityTimer.hasExpired();
     if (checkEcho(s))

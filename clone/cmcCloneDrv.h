@@ -88,6 +88,7 @@ private:
 
     void begin(Mode operation, Completion completion, void* context);
     void tick();
+    void runSteps();
     void step();
     int timeoutFor(State next) const;
     bool checkEcho(Step& s);
@@ -145,7 +146,7 @@ private:
     Completion completion = nullptr;
     void* completionContext = nullptr;
     State state = State::Idle;
-    // The machine's own time: TickMs more at every step.
+    // The machine's own time: TickMs more at every tick.
     int64_t clockMs = 0;
     int64_t flushWaitEnd = 0;
     QDeadlineTimer inactivityTimer;

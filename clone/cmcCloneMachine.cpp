@@ -7,24 +7,35 @@ using O = cmcCloneMachine::Outcome;
 using M = cmcCloneMachine::Mode;
 using E = cmcCloneMachine::Echo;
 using P = cmcCloneMachine::Patience;
+using N = cmcCloneMachine::Entry;
 
 struct Row {
     S state;
     E echo;
     P patience;
+    N entry;
 };
 
 // One row per state, in the order of the states.
 constexpr Row Rows[] = {
-    {S::Idle, E::Complete, P::Inactivity},        {S::Start, E::Complete, P::Inactivity},
-    {S::Prelude, E::Complete, P::PreludeStep},    {S::PreludeFlush, E::Complete, P::PreludeStep},
-    {S::PreludeWait, E::Complete, P::Inactivity}, {S::OpenPort, E::Complete, P::Inactivity},
-    {S::OpenFlush, E::Complete, P::Inactivity},   {S::InfoRequest, E::Complete, P::Inactivity},
-    {S::InfoReply, E::Complete, P::Inactivity},   {S::ReadRequest, E::Complete, P::Inactivity},
-    {S::ReceiveData, E::Complete, P::Inactivity}, {S::WriteRequest, E::Complete, P::Inactivity},
-    {S::RequestWait, E::Complete, P::Inactivity}, {S::SendData, E::Streaming, P::Inactivity},
-    {S::EndOfData, E::Complete, P::Inactivity},   {S::WriteResult, E::Complete, P::Acknowledge},
-    {S::Drain, E::Unchecked, P::Inactivity},      {S::Finished, E::Unchecked, P::Inactivity},
+    {S::Idle, E::Complete, P::Inactivity, N::NextTick},
+    {S::Start, E::Complete, P::Inactivity, N::NextTick},
+    {S::Prelude, E::Complete, P::PreludeStep, N::AtOnce},
+    {S::PreludeFlush, E::Complete, P::PreludeStep, N::NextTick},
+    {S::PreludeWait, E::Complete, P::Inactivity, N::NextTick},
+    {S::OpenPort, E::Complete, P::Inactivity, N::AtOnce},
+    {S::OpenFlush, E::Complete, P::Inactivity, N::NextTick},
+    {S::InfoRequest, E::Complete, P::Inactivity, N::AtOnce},
+    {S::InfoReply, E::Complete, P::Inactivity, N::NextTick},
+    {S::ReadRequest, E::Complete, P::Inactivity, N::AtOnce},
+    {S::ReceiveData, E::Complete, P::Inactivity, N::NextTick},
+    {S::WriteRequest, E::Complete, P::Inactivity, N::AtOnce},
+    {S::RequestWait, E::Complete, P::Inactivity, N::NextTick},
+    {S::SendData, E::Streaming, P::Inactivity, N::AtOnce},
+    {S::EndOfData, E::Complete, P::Inactivity, N::NextTick},
+    {S::WriteResult, E::Complete, P::Acknowledge, N::NextTick},
+    {S::Drain, E::Unchecked, P::Inactivity, N::AtOnce},
+    {S::Finished, E::Unchecked, P::Inactivity, N::NextTick},
 };
 
 struct Move {
@@ -98,8 +109,30 @@ constexpr bool everyWayEnds() {
     return true;
 }
 
+// A tick's steps come to an end: no chain of states going at once runs in a circle. Any state
+// may fail into Drain.
+constexpr bool chainEnds(S from, int depth = 0) {
+    if (depth > cmcCloneMachine::StateCount)
+        return false;
+    const auto goesOn = [depth](S to) {
+        return Rows[int(to)].entry == N::NextTick || chainEnds(to, depth + 1);
+    };
+    for (const Move& move : Moves)
+        if (move.from == from && !goesOn(move.to))
+            return false;
+    return from == S::Drain || goesOn(S::Drain);
+}
+
+constexpr bool everyChainEnds() {
+    for (const Row& row : Rows)
+        if (!chainEnds(row.state))
+            return false;
+    return true;
+}
+
 static_assert(rowsInStateOrder());
 static_assert(everyWayEnds());
+static_assert(everyChainEnds());
 
 } // namespace
 
@@ -116,4 +149,8 @@ cmcCloneMachine::Echo cmcCloneMachine::echo(State state) {
 
 cmcCloneMachine::Patience cmcCloneMachine::patience(State state) {
     return Rows[int(state)].patience;
+}
+
+cmcCloneMachine::Entry cmcCloneMachine::entry(State state) {
+    return Rows[int(state)].entry;
 }

@@ -43,8 +43,14 @@ public:
     // The time-out that ends a state without progress.
     enum class Patience { Inactivity, PreludeStep, Acknowledge };
 
+    // When a state that was just entered takes its first step: at the next tick, or at once in
+    // the same tick. A state that follows the end of a wait or of an exchange goes at once, so
+    // that the line does not idle a tick for nothing.
+    enum class Entry { NextTick, AtOnce };
+
     // Stay keeps the state and Failed leads to Drain from anywhere; the table holds the rest.
     static State next(State from, Outcome outcome, Mode mode);
     static Echo echo(State state);
     static Patience patience(State state);
+    static Entry entry(State state);
 };
