@@ -2,11 +2,10 @@
 
 #include "cmcCloneFrame.h"
 
-#include <QThread>
-
 namespace {
 
 using F = cmcCloneFrame;
+using M = cmcCloneMachine;
 
 // Echo bytes allowed to be outstanding while data frames stream out; none elsewhere, so that
 // every request and the prelude are fully echoed before the answer is looked at.
@@ -15,6 +14,8 @@ constexpr int FlushWaitMs = 100;
 constexpr int FlushLimit = 65535;
 constexpr int SendRounds = 8;
 constexpr int PendingPerQueued = 4;
+// What handling a received data frame gives besides a result code: the frame was stored.
+constexpr int FrameStored = 1;
 
 QDeadlineTimer countdown(int ms) {
     return QDeadlineTimer(qMax(0, ms), Qt::PreciseTimer);
@@ -66,7 +67,7 @@ std::vector<mm::Range> cmcCloneDrv::copyTable(const mm::Range* table) {
     return out;
 }
 
-bool cmcCloneDrv::begin(int operation, Completion callback, void* context) {
+void cmcCloneDrv::begin(Mode operation, Completion callback, void* context) {
     mode = operation;
     frameCount = 0;
     dataBytes = 0;
@@ -83,23 +84,24 @@ bool cmcCloneDrv::begin(int operation, Completion callback, void* context) {
     completion = callback;
     completionContext = context;
     inactivityTimer = QDeadlineTimer();
-    state = Start;
+    state = State::Start;
     tickTimer.start();
-    return true;
 }
 
 bool cmcCloneDrv::startInformation(Completion callback, void* context) {
     if (busy())
         return false;
     ranges = copyTable(nullptr);
-    return begin(Information, callback, context);
+    begin(Mode::Information, callback, context);
+    return true;
 }
 
 bool cmcCloneDrv::startRead(const mm::Range* coverage, Completion callback, void* context) {
     if (busy())
         return false;
     ranges = copyTable(coverage);
-    return begin(Read, callback, context);
+    begin(Mode::Read, callback, context);
+    return true;
 }
 
 bool cmcCloneDrv::startWrite(const cmcEeprom& image, const mm::Range* table, Completion callback,
@@ -111,22 +113,23 @@ bool cmcCloneDrv::startWrite(const cmcEeprom& image, const mm::Range* table, Com
         if (r.end >= r.start && (r.start < 0 || r.end >= image.size()))
             return false;
     ranges = copyTable(table);
-    begin(Write, callback, context);
+    begin(Mode::Write, callback, context);
     result->image = image;
     currentAddress = ranges.front().start;
     return true;
 }
 
 void cmcCloneDrv::tick() {
-    if (state != Idle)
-        step();
+    clockMs += TickMs;
+    if (state != State::Idle)
+        runSteps();
     if (result && port.writeFailed()) {
         result->code = PortFailed;
-        state = Finished;
+        state = State::Finished;
     }
-    if (state == Finished)
+    if (state == State::Finished)
         finish();
-    if (state == Idle)
+    if (state == State::Idle)
         tickTimer.stop();
 }
 
@@ -141,7 +144,7 @@ bool cmcCloneDrv::cancel() {
 
 void cmcCloneDrv::finish() {
     port.close();
-    state = Idle;
+    state = State::Idle;
     receiveQueue.clear();
     frameQueue.clear();
     echoQueue.clear();
@@ -162,28 +165,45 @@ void cmcCloneDrv::failToOpen(Step& s) {
 
 void cmcCloneDrv::fail(Step& s, int code) {
     result->code = code;
-    s.next = Drain;
+    s.outcome = Outcome::Failed;
+}
+
+// A state entered by a step takes its own first step in the same tick when its row says so.
+void cmcCloneDrv::runSteps() {
+    State before;
+    do {
+        before = state;
+        step();
+    } while (state != before && M::entry(state) == M::Entry::AtOnce && !port.writeFailed());
 }
 
 void cmcCloneDrv::step() {
-    Step s{state + 1, true};
+    Step s;
     const bool expired = inactivityTimer.hasExpired();
     if (checkEcho(s))
         act(s);
-    if (s.next != state)
+    State next = M::next(state, s.outcome, mode);
+    if (next != state)
         s.progress = true;
     if (s.progress) {
-        int timeout = inactivityTimeout;
-        if (s.next == Prelude && !prelude.isEmpty())
-            timeout = preludeStepTimeout;
-        else if (s.next == WriteResult)
-            timeout = acknowledgeTimeout;
-        inactivityTimer = countdown(timeout);
+        inactivityTimer = countdown(timeoutFor(next));
     } else if (expired) {
         result->code = echoCheck && !echoQueue.isEmpty() ? EchoFailed : NoAnswer;
-        s.next = Drain;
+        next = M::next(state, Outcome::Failed, mode);
     }
-    state = s.next;
+    state = next;
+}
+
+int cmcCloneDrv::timeoutFor(State next) const {
+    switch (M::patience(next)) {
+    case M::Patience::PreludeStep:
+        return prelude.isEmpty() ? inactivityTimeout : preludeStepTimeout;
+    case M::Patience::Acknowledge:
+        return acknowledgeTimeout;
+    case M::Patience::Inactivity:
+        break;
+    }
+    return inactivityTimeout;
 }
 
 // Returns whether the state's own action may run.
@@ -192,7 +212,8 @@ bool cmcCloneDrv::checkEcho(Step& s) {
         echoQueue.clear();
         return true;
     }
-    if (state == Drain || echoQueue.isEmpty())
+    const M::Echo echo = M::echo(state);
+    if (echo == M::Echo::Unchecked || echoQueue.isEmpty())
         return true;
     readPort();
     s.progress = false;
@@ -210,9 +231,9 @@ bool cmcCloneDrv::checkEcho(Step& s) {
     }
     if (echoQueue.isEmpty())
         echoQueue.clear();
-    const int allowed = state == SendData ? EchoAllowanceWhileSending : 0;
+    const int allowed = echo == M::Echo::Streaming ? EchoAllowanceWhileSending : 0;
     if (echoQueue.size() > allowed) {
-        s.next = state;
+        s.outcome = Outcome::Stay;
         return false;
     }
     return true;
@@ -221,7 +242,7 @@ bool cmcCloneDrv::checkEcho(Step& s) {
 // Stays in the state until the pause is over; what arrived during it is not part of the exchange.
 void cmcCloneDrv::stepWait(Step& s, const QDeadlineTimer& pause) {
     if (!pause.hasExpired()) {
-        s.next = state;
+        s.outcome = Outcome::Stay;
         return;
     }
     echoQueue.clear();
@@ -230,78 +251,82 @@ void cmcCloneDrv::stepWait(Step& s, const QDeadlineTimer& pause) {
 
 void cmcCloneDrv::act(Step& s) {
     switch (state) {
-    case Start:
+    case State::Idle:
+    case State::Finished:
+        s.outcome = Outcome::Stay;
         break;
-    case Prelude:
+    case State::Start:
+        break;
+    case State::Prelude:
         stepPrelude(s);
         break;
-    case PreludeWait:
+    case State::PreludeFlush:
+    case State::OpenFlush:
+        stepFlushWait(s);
+        break;
+    case State::PreludeWait:
         stepWait(s, preludeWaitTimer);
         break;
-    case OpenPort:
+    case State::OpenPort:
         stepOpen(s);
         break;
-    case InfoRequest:
+    case State::InfoRequest:
         sendRequest(F::InfoRequest);
         break;
-    case InfoReply:
+    case State::InfoReply:
         stepInfoReply(s);
         break;
-    case ReadRequest:
+    case State::ReadRequest:
         sendRequest(F::ReadRequest);
         break;
-    case ReceiveData:
+    case State::ReceiveData:
         stepReceiveData(s);
         break;
-    case WriteRequest:
+    case State::WriteRequest:
         sendRequest(F::WriteRequest);
         requestWaitTimer = countdown(requestWait);
         requestWait = 0;
         break;
-    case RequestWait:
+    case State::RequestWait:
         stepWait(s, requestWaitTimer);
         break;
-    case SendData:
+    case State::SendData:
         stepSendData(s);
         break;
-    case EndOfData:
+    case State::EndOfData:
         send(F::endOfDataFrame(F::ReceiverAddress, F::ProgramAddress, countInEndFrame, frameCount));
         break;
-    case WriteResult:
+    case State::WriteResult:
         stepWriteResult(s);
         break;
-    case Drain:
-        s.progress = false;
-        s.next = port.pendingOutput() == 0 ? Finished : Drain;
-        break;
-    default:
-        s.next = state;
+    case State::Drain:
+        stepDrain(s);
         break;
     }
 }
 
 void cmcCloneDrv::stepPrelude(Step& s) {
     s.progress = false;
-    if (!prelude.isEmpty()) {
-        if (prelude.startsWith('(')) {
-            const qsizetype close = prelude.indexOf(')');
-            const QByteArray settings = prelude.mid(1, close < 0 ? -1 : close - 1);
-            prelude = close < 0 ? QByteArray() : prelude.mid(close + 1);
-            if (!reopen(settings)) {
-                prelude.clear();
-                failToOpen(s);
-                return;
-            }
-        } else {
-            const qsizetype open = prelude.indexOf('(');
-            const QByteArray segment = open < 0 ? prelude : prelude.left(open);
-            prelude = open < 0 ? QByteArray() : prelude.mid(open);
-            send(F::hexTextToBytes(segment));
-            s.progress = true;
+    if (prelude.startsWith('(')) {
+        const qsizetype close = prelude.indexOf(')');
+        const QByteArray settings = prelude.mid(1, close < 0 ? -1 : close - 1);
+        prelude = close < 0 ? QByteArray() : prelude.mid(close + 1);
+        if (!reopen(settings)) {
+            prelude.clear();
+            failToOpen(s);
+            return;
         }
+        s.outcome = Outcome::Reopened;
+        return;
+    }
+    if (!prelude.isEmpty()) {
+        const qsizetype open = prelude.indexOf('(');
+        const QByteArray segment = open < 0 ? prelude : prelude.left(open);
+        prelude = open < 0 ? QByteArray() : prelude.mid(open);
+        send(F::hexTextToBytes(segment));
     }
     if (!prelude.isEmpty() || port.pendingOutput() > 0) {
-        s.next = Prelude;
+        s.outcome = Outcome::Stay;
         s.progress = true;
         return;
     }
@@ -310,24 +335,29 @@ void cmcCloneDrv::stepPrelude(Step& s) {
 }
 
 void cmcCloneDrv::stepOpen(Step& s) {
-    if (!reopen(operationSettings)) {
+    if (!reopen(operationSettings))
         failToOpen(s);
-        return;
-    }
-    s.next = mode == Read ? ReadRequest : mode == Write ? WriteRequest : InfoRequest;
 }
 
+// A fresh opening waits before it drops its input, so that whatever the receiver or the cable
+// still had in flight has arrived and goes too.
 bool cmcCloneDrv::reopen(const QByteArray& settings) {
     port.close();
     if (!port.open(portNo, settings))
         return false;
-    flushInput();
+    flushWaitEnd = clockMs + FlushWaitMs;
     return true;
 }
 
-void cmcCloneDrv::flushInput() {
-    // Lets whatever the receiver or the cable still had in flight arrive before it is dropped.
-    QThread::msleep(FlushWaitMs);
+void cmcCloneDrv::stepFlushWait(Step& s) {
+    if (clockMs < flushWaitEnd) {
+        s.outcome = Outcome::Stay;
+        return;
+    }
+    dropInput();
+}
+
+void cmcCloneDrv::dropInput() {
     uint8_t scratch[ReadChunk];
     int discarded = 0;
     int32_t n;
@@ -354,34 +384,23 @@ void cmcCloneDrv::sendRequest(uint8_t command) {
     frameQueue.clear();
 }
 
+// The last frame completed by what has arrived, if any.
 std::optional<QByteArray> cmcCloneDrv::collectFrame() {
     readPort();
-    std::optional<QByteArray> out;
-    int byte;
-    while ((byte = receiveQueue.takeFront()) >= 0) {
-        if (byte == F::Preamble) {
-            frameQueue.clear();
-            frameQueue.append(uint8_t(byte));
-        } else if (frameQueue.isEmpty()) {
-            continue;
-        } else if (byte == F::Terminator) {
-            out = QByteArray(reinterpret_cast<const char*>(frameQueue.data()), frameQueue.size());
-            frameQueue.clear();
-        } else if (frameQueue.size() >= MaxFrame - 1) {
-            frameQueue.clear();
-            return QByteArray(1, '\0');
-        } else {
-            frameQueue.append(uint8_t(byte));
-        }
-    }
-    return out;
+    std::optional<QByteArray> last;
+    const F::Scan scan = F::scan(receiveQueue, frameQueue, [&last](const cmcBuff& frame) {
+        last = QByteArray(reinterpret_cast<const char*>(frame.data()), frame.size());
+        return true;
+    });
+    // An oversized frame stands for one that no check accepts.
+    return scan == F::Scan::Overflow ? QByteArray(1, '\0') : last;
 }
 
 void cmcCloneDrv::stepInfoReply(Step& s) {
     s.progress = false;
     const std::optional<QByteArray> frame = collectFrame();
     if (!frame) {
-        s.next = state;
+        s.outcome = Outcome::Stay;
         return;
     }
     const auto info = F::decodeInfoReply(*frame);
@@ -394,50 +413,37 @@ void cmcCloneDrv::stepInfoReply(Step& s) {
     result->information = info->information;
     result->code = Ok;
     s.progress = true;
-    s.next = Drain;
 }
 
 void cmcCloneDrv::stepReceiveData(Step& s) {
     s.progress = false;
-    s.next = state;
+    s.outcome = Outcome::Stay;
     readPort();
-    int byte;
-    while ((byte = receiveQueue.takeFront()) >= 0) {
-        if (byte == F::Preamble) {
-            frameQueue.clear();
-            frameQueue.append(uint8_t(byte));
-        } else if (frameQueue.isEmpty()) {
-            continue;
-        } else if (byte == F::Terminator) {
-            const int handled = handleFrame(frameQueue);
-            frameQueue.clear();
-            if (handled == 1) {
-                ++frameCount;
-                s.progress = true;
-                continue;
-            }
-            if (handled == 0)
-                result->code = ranges.size() > 1 ? coverageCheck() : Ok;
-            else
-                result->code = handled;
-            s.next = Drain;
-            return;
-        } else {
-            frameQueue.append(uint8_t(byte));
-            if (frameQueue.size() >= MaxFrame) {
-                fail(s, IllegalData);
-                return;
-            }
+    int handled = FrameStored;
+    const F::Scan scan = F::scan(receiveQueue, frameQueue, [&](const cmcBuff& frame) {
+        handled = handleFrame(frame);
+        if (handled == FrameStored) {
+            ++frameCount;
+            s.progress = true;
         }
+        return handled == FrameStored;
+    });
+    if (scan == F::Scan::Overflow) {
+        fail(s, IllegalData);
+    } else if (scan == F::Scan::Stopped && handled != Ok) {
+        fail(s, handled);
+    } else if (scan == F::Scan::Stopped) {
+        result->code = ranges.size() > 1 ? coverageCheck() : Ok;
+        s.outcome = Outcome::Done;
     }
 }
 
-// 1: a data frame was stored; 0: a valid end of data; anything else is a result code.
+// FrameStored, Ok for a valid end of data, or the result code of a bad frame.
 int cmcCloneDrv::handleFrame(const cmcBuff& frame) {
     const int32_t length = frame.size();
     const uint8_t* b = frame.data();
-    if (length < 12 || length >= MaxFrame + 1 || b[0] != F::Preamble || b[1] != F::ProgramAddress ||
-        b[2] != F::ReceiverAddress)
+    if (length < 12 || length >= F::MaxFrame + 1 || b[0] != F::Preamble ||
+        b[1] != F::ProgramAddress || b[2] != F::ReceiverAddress)
         return IllegalData;
     const QByteArray payload(reinterpret_cast<const char*>(b + 4), length - 4);
     if (b[3] == F::Data)
@@ -446,7 +452,7 @@ int cmcCloneDrv::handleFrame(const cmcBuff& frame) {
         return IllegalData;
     switch (F::checkEndOfData(payload, countInEndFrame, frameCount)) {
     case F::EndCheck::Matches:
-        return 0;
+        return Ok;
     case F::EndCheck::CountDiffers:
         return CountError;
     default:
@@ -467,7 +473,7 @@ int cmcCloneDrv::storeData(const QByteArray& payload) {
     for (int32_t a = block->address; a <= last; ++a)
         result->receivedMap[a / 8] = char(uint8_t(result->receivedMap[a / 8]) | 1 << (a % 8));
     dataBytes += count;
-    return 1;
+    return FrameStored;
 }
 
 int cmcCloneDrv::coverageCheck() const {
@@ -485,13 +491,13 @@ int cmcCloneDrv::coverageCheck() const {
 }
 
 void cmcCloneDrv::stepSendData(Step& s) {
-    s.next = state;
+    s.outcome = Outcome::Stay;
     s.progress = false;
     for (int round = 0; round < SendRounds; ++round) {
         const mm::Range& range = currentRange();
         if (range.end < range.start) {
             if (port.pendingOutput() == 0 && frameQueue.isEmpty())
-                s.next = EndOfData;
+                s.outcome = Outcome::Done;
             return;
         }
         if (currentAddress > range.end) {
@@ -530,10 +536,15 @@ void cmcCloneDrv::stepWriteResult(Step& s) {
     s.progress = false;
     const std::optional<QByteArray> frame = collectFrame();
     if (!frame) {
-        s.next = state;
+        s.outcome = Outcome::Stay;
         return;
     }
     const QByteArray accepted = F::writeResult(0).chopped(1).mid(1);
     result->code = *frame == accepted ? Ok : WriteRefused;
-    s.next = Drain;
+}
+
+void cmcCloneDrv::stepDrain(Step& s) {
+    s.progress = false;
+    if (port.pendingOutput() > 0)
+        s.outcome = Outcome::Stay;
 }

@@ -2,6 +2,7 @@
 
 #include "MemoryMap.h"
 #include "cmcBuff.h"
+#include "cmcCloneMachine.h"
 #include "cmcComm.h"
 #include "dst_CDrv_Result.h"
 
@@ -19,7 +20,7 @@ class cmcCloneDrv {
 public:
     using Completion = void (*)(void* context, dst_CDrv_Result& result);
 
-    enum Mode { Information = 1, Read = 2, Write = 3 };
+    using Mode = dst_CDrv_Result::Mode;
     enum Code {
         Ok = 0,
         NoPort = 2,
@@ -68,44 +69,28 @@ public:
     // completion gets the result with code Cancelled. False when nothing runs.
     bool cancel();
 
-    bool busy() const { return state != 0; }
+    bool busy() const { return state != State::Idle; }
     int32_t portNumber() const { return portNo; }
     // Data bytes stored (read) or sent (write) so far.
     int32_t dataByteCount() const { return dataBytes; }
 
     static constexpr int TickMs = 10;
     static constexpr int ReadChunk = 256;
-    static constexpr int MaxFrame = 522;
 
 private:
-    enum State {
-        Idle = 0,
-        Start = 2,
-        Prelude = 3,
-        PreludeWait = 4,
-        OpenPort = 5,
-        InfoRequest = 6,
-        InfoReply = 7,
-        ReadRequest = 8,
-        ReceiveData = 9,
-        WriteRequest = 10,
-        RequestWait = 11,
-        SendData = 12,
-        EndOfData = 13,
-        WriteResult = 14,
-        Drain = 15,
-        Finished = 16,
-    };
+    using State = cmcCloneMachine::State;
+    using Outcome = cmcCloneMachine::Outcome;
 
     struct Step {
-        int next;
-        bool progress;
+        Outcome outcome = Outcome::Done;
+        bool progress = true;
     };
 
-    bool begin(int mode, Completion completion, void* context);
-    static void onTimer(void* context);
+    void begin(Mode operation, Completion completion, void* context);
     void tick();
+    void runSteps();
     void step();
+    int timeoutFor(State next) const;
     bool checkEcho(Step& s);
     void act(Step& s);
     void fail(Step& s, int code);
@@ -115,15 +100,17 @@ private:
     void stepWait(Step& s, const QDeadlineTimer& pause);
     void stepPrelude(Step& s);
     void stepOpen(Step& s);
+    void stepFlushWait(Step& s);
     void stepInfoReply(Step& s);
     void stepReceiveData(Step& s);
     void stepSendData(Step& s);
     void stepWriteResult(Step& s);
+    void stepDrain(Step& s);
 
     int32_t readPort();
     void send(const QByteArray& bytes);
     void sendRequest(uint8_t command);
-    void flushInput();
+    void dropInput();
     bool reopen(const QByteArray& settings);
     std::optional<QByteArray> collectFrame();
     int handleFrame(const cmcBuff& frame);
@@ -141,7 +128,7 @@ private:
     int extraPreamble = 0;
     int laterDataPreamble = 0;
     int firstDataPreamble = 0;
-    int mode = 0;
+    Mode mode = Mode::None;
     bool countInEndFrame = true;
     bool echoCheck = false;
     cmcComm port;
@@ -158,7 +145,10 @@ private:
     std::unique_ptr<dst_CDrv_Result> result;
     Completion completion = nullptr;
     void* completionContext = nullptr;
-    int state = Idle;
+    State state = State::Idle;
+    // The machine's own time: TickMs more at every tick.
+    int64_t clockMs = 0;
+    int64_t flushWaitEnd = 0;
     QDeadlineTimer inactivityTimer;
     QDeadlineTimer preludeWaitTimer;
     QDeadlineTimer requestWaitTimer;

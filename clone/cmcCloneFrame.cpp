@@ -142,6 +142,30 @@ std::optional<cmcCloneFrame::Parsed> cmcCloneFrame::parse(QByteArrayView frame) 
     return p;
 }
 
+cmcCloneFrame::Scan cmcCloneFrame::scan(cmcBuff& received, cmcBuff& frame,
+                                        const FrameHandler& onFrame) {
+    int byte;
+    while ((byte = received.takeFront()) >= 0) {
+        if (byte == Preamble) {
+            frame.clear();
+            frame.append(uint8_t(byte));
+        } else if (frame.isEmpty()) {
+            continue;
+        } else if (byte == Terminator) {
+            const bool more = onFrame(frame);
+            frame.clear();
+            if (!more)
+                return Scan::Stopped;
+        } else if (frame.size() >= MaxFrame - 1) {
+            frame.clear();
+            return Scan::Overflow;
+        } else {
+            frame.append(uint8_t(byte));
+        }
+    }
+    return Scan::AllTaken;
+}
+
 std::optional<cmcCloneFrame::DataBlock> cmcCloneFrame::decodeData(QByteArrayView payload) {
     if (payload.size() % 2 != 0 || payload.size() < 8)
         return std::nullopt;

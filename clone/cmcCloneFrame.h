@@ -1,8 +1,11 @@
 #pragma once
 
+#include "cmcBuff.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // Frames of the clone link. A frame is two or more preamble bytes, a destination and a source
@@ -26,6 +29,9 @@ public:
         WriteResult = 0xE6,
         SpeedSwitch = 0xE8,
     };
+
+    // A received frame, terminator included, that would grow longer is malformed.
+    static constexpr int MaxFrame = 522;
 
     static constexpr char EndOfDataText[] = "Vemo Inc.";
     static constexpr int EndOfDataTextSize = 9;
@@ -63,6 +69,13 @@ public:
         QByteArray payload;
     };
     static std::optional<Parsed> parse(QByteArrayView frame);
+
+    // Takes bytes from the front of `received` into `frame`. A preamble byte starts the frame
+    // afresh, so a run of them leaves one; bytes outside a frame are dropped; the terminator
+    // hands the frame without it to `onFrame`, which says whether to take more, and empties it.
+    enum class Scan { AllTaken, Stopped, Overflow };
+    using FrameHandler = std::function<bool(const cmcBuff& frame)>;
+    static Scan scan(cmcBuff& received, cmcBuff& frame, const FrameHandler& onFrame);
     static QByteArrayView withSinglePreamble(QByteArrayView frame);
 
     struct DataBlock {

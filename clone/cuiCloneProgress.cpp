@@ -62,7 +62,7 @@ void cuiCloneProgress::build() {
 // Cancel for a read, the line saying why there is none for a write, nothing otherwise.
 QWidget* cuiCloneProgress::sessionControl() {
     cmcGTex& table = cmcGTex::app();
-    if (manager.operation() == cmcCloneDrv::Read) {
+    if (manager.operation() == cmcCloneDrv::Mode::Read) {
         cancelButton =
             new QPushButton(table.display(table.GetText("GI_AppInd_Clone_Cancel")), this);
         // Enter must not stop a read by accident.
@@ -70,7 +70,7 @@ QWidget* cuiCloneProgress::sessionControl() {
         connect(cancelButton, &QPushButton::clicked, this, &cuiCloneProgress::cancel);
         return cancelButton;
     }
-    if (manager.operation() == cmcCloneDrv::Write)
+    if (manager.operation() == cmcCloneDrv::Mode::Write)
         return new QLabel(table.display(table.GetText("GI_AppInd_Clone_NoCancel")), this);
     return nullptr;
 }

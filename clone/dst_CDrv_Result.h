@@ -9,7 +9,9 @@
 // What one clone operation produced. Handlers may change the code before the session reports
 // it.
 struct dst_CDrv_Result {
-    int32_t mode = 0;
+    enum class Mode : int32_t { None = 0, Information = 1, Read = 2, Write = 3 };
+
+    Mode mode = Mode::None;
     int32_t code = 2;
     // As sent; an information query replaces them with the receiver's model code and version.
     uint32_t model = 0;

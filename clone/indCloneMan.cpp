@@ -88,7 +88,7 @@ void indCloneMan::setUp(bool fast) {
     drv.setAcknowledgeTimeout(AcknowledgeTimeoutMs);
 }
 
-bool indCloneMan::begin(int operation, Callback callback, void* context) {
+bool indCloneMan::begin(cmcCloneDrv::Mode operation, Callback callback, void* context) {
     mode = operation;
     completion = callback;
     completionContext = context;
@@ -100,7 +100,7 @@ bool indCloneMan::startInformation(Callback callback, void* context) {
         return false;
     send(cmcEventId::CloneStarted);
     setUp(false);
-    begin(cmcCloneDrv::Information, callback, context);
+    begin(cmcCloneDrv::Mode::Information, callback, context);
     totalBytes = 0;
     return drv.startInformation(onDone, this);
 }
@@ -110,7 +110,7 @@ bool indCloneMan::startRead(const mm::Range* coverage, Callback callback, void* 
         return false;
     totalBytes = mm::rangeByteCount(coverage);
     setUp(highSpeed);
-    begin(cmcCloneDrv::Read, callback, context);
+    begin(cmcCloneDrv::Mode::Read, callback, context);
     return showProgress(drv.startRead(coverage, onDone, this));
 }
 
@@ -120,18 +120,19 @@ bool indCloneMan::startWrite(const cmcEeprom& image, const mm::Range* ranges, Ca
         return false;
     totalBytes = mm::rangeByteCount(ranges);
     setUp(highSpeed);
-    begin(cmcCloneDrv::Write, callback, context);
+    begin(cmcCloneDrv::Mode::Write, callback, context);
     return showProgress(drv.startWrite(image, ranges, onDone, this));
 }
 
 double indCloneMan::progress() const {
-    if (totalBytes <= 0 || mode == cmcCloneDrv::Information)
+    if (totalBytes <= 0 || mode == cmcCloneDrv::Mode::Information)
         return 0;
     return qMin(1.0, double(drv.dataByteCount()) / totalBytes);
 }
 
 int indCloneMan::filledSegments() const {
-    return mode == cmcCloneDrv::Information ? 0 : filledSegments(drv.dataByteCount(), totalBytes);
+    return mode == cmcCloneDrv::Mode::Information ? 0
+                                                  : filledSegments(drv.dataByteCount(), totalBytes);
 }
 
 int indCloneMan::filledSegments(int64_t done, int64_t total) {
@@ -148,12 +149,12 @@ void indCloneMan::onDone(void* context, dst_CDrv_Result& result) {
 }
 
 void indCloneMan::done(dst_CDrv_Result& result) {
-    if (mode == cmcCloneDrv::Information) {
+    if (mode == cmcCloneDrv::Mode::Information) {
         if (informationHandler)
             informationHandler(informationContext, result);
         else
             result.code = cmcCloneDrv::IllegalInformation;
-    } else if (mode == cmcCloneDrv::Read) {
+    } else if (mode == cmcCloneDrv::Mode::Read) {
         if (readHandler)
             readHandler(readContext, result);
         else

@@ -37,10 +37,10 @@ public:
     // Only a read may be stopped halfway: it has changed nothing yet, while a half-written
     // receiver is worse off than one never written. Cancelling ends the read at once with
     // the code cmcCloneDrv::Cancelled, reported by a status line instead of a message box.
-    bool canCancel() const { return busy() && mode == cmcCloneDrv::Read; }
+    bool canCancel() const { return busy() && mode == cmcCloneDrv::Mode::Read; }
     bool cancel();
-    // The operation of the running or last session (cmcCloneDrv::Mode), 0 before the first.
-    int operation() const { return mode; }
+    // The operation of the running or last session; None before the first.
+    cmcCloneDrv::Mode operation() const { return mode; }
 
     // Share of the read or write done, 0 .. 1; segments of the 32-segment bar to fill.
     double progress() const;
@@ -64,7 +64,7 @@ public:
 
 private:
     void setUp(bool fast);
-    bool begin(int mode, Callback completion, void* context);
+    bool begin(cmcCloneDrv::Mode operation, Callback completion, void* context);
     static void onDone(void* context, dst_CDrv_Result& result);
     void done(dst_CDrv_Result& result);
     void report(const dst_CDrv_Result& result);
@@ -80,7 +80,7 @@ private:
     void* completionContext = nullptr;
     cmcCloneDrv drv;
     int32_t totalBytes = 0;
-    int mode = 0;
+    cmcCloneDrv::Mode mode = cmcCloneDrv::Mode::None;
     int32_t portNumber = 1;
     bool highSpeed = false;
 };

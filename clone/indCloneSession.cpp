@@ -135,7 +135,7 @@ void indCloneSession::onCompletion(void* context, dst_CDrv_Result& result) {
 
 void indCloneSession::completed(dst_CDrv_Result& result) {
     code = result.code;
-    const bool query = result.mode == cmcCloneDrv::Information;
+    const bool query = result.mode == cmcCloneDrv::Mode::Information;
     switch (command) {
     case Command::Read:
         query ? readInformationDone(result) : readDone(result);

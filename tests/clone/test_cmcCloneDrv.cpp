@@ -131,7 +131,7 @@ TEST_F(CloneDrv, CancelEndsTheOperationAtOnce) {
     EXPECT_TRUE(drv.cancel());
     EXPECT_TRUE(finished);
     EXPECT_EQ(result.code, cmcCloneDrv::Cancelled);
-    EXPECT_EQ(result.mode, cmcCloneDrv::Read);
+    EXPECT_EQ(result.mode, cmcCloneDrv::Mode::Read);
     EXPECT_FALSE(drv.busy());
     EXPECT_FALSE(drv.cancel());
     // Nothing is left running: the next operation starts and ends as usual.

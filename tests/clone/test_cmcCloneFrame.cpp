@@ -1,5 +1,6 @@
 #include "cmcCloneFrame.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +77,56 @@ TEST(cmcCloneFrame, ParsingCollapsesAnyPreamble) {
     }
     EXPECT_FALSE(F::parse(bytes({0xFE, 0xEF, 0xEE})));
     EXPECT_FALSE(F::parse(bytes({0xEF, 0xEE, 0xE6, 0x00})));
+}
+
+// What scanning a piece of input handed over, where it ended and what it left untaken.
+struct Scanned {
+    QList<QByteArray> frames;
+    F::Scan end = F::Scan::AllTaken;
+    QByteArray left;
+};
+
+Scanned scan(cmcBuff& frame, const QByteArray& input, int stopAfter = 0) {
+    cmcBuff received;
+    received.append(reinterpret_cast<const uint8_t*>(input.constData()), int32_t(input.size()));
+    Scanned out;
+    out.end = F::scan(received, frame, [&](const cmcBuff& f) {
+        out.frames << QByteArray(reinterpret_cast<const char*>(f.data()), f.size());
+        return out.frames.size() != stopAfter;
+    });
+    out.left = QByteArray(reinterpret_cast<const char*>(received.data()), received.size());
+    return out;
+}
+
+TEST(cmcCloneFrame, ScanningKeepsOnePreambleByteAndFramesSplitAcrossReads) {
+    const QByteArray reply = F::writeResult(0);
+    const QByteArray single = reply.mid(1).chopped(1);
+    cmcBuff frame;
+    const Scanned first = scan(frame, bytes({0x00, 0xFD, 0x41}) + QByteArray(6, char(0xFE)) +
+                                          reply.mid(2) + reply.left(4));
+    EXPECT_EQ(first.frames, QList<QByteArray>{single});
+    EXPECT_EQ(first.end, F::Scan::AllTaken);
+    EXPECT_EQ(scan(frame, reply.mid(4)).frames, QList<QByteArray>{single});
+}
+
+TEST(cmcCloneFrame, ScanningStopsWhereTheHandlerSays) {
+    const QByteArray reply = F::writeResult(0);
+    cmcBuff frame;
+    const Scanned s = scan(frame, reply + reply + reply, 2);
+    EXPECT_EQ(s.frames.size(), 2);
+    EXPECT_EQ(s.end, F::Scan::Stopped);
+    EXPECT_EQ(s.left, reply);
+}
+
+TEST(cmcCloneFrame, ScanningRefusesAFrameLongerThanMaxFrame) {
+    // MaxFrame counts the terminator: the longest frame holds MaxFrame - 1 bytes before it.
+    const QByteArray longest = bytes({0xFE}) + QByteArray(F::MaxFrame - 2, '0');
+    cmcBuff frame;
+    EXPECT_EQ(scan(frame, longest + bytes({0xFD})).frames, QList<QByteArray>{longest});
+    const Scanned s = scan(frame, longest + "00" + bytes({0xFD}));
+    EXPECT_TRUE(s.frames.isEmpty());
+    EXPECT_EQ(s.end, F::Scan::Overflow);
+    EXPECT_EQ(s.left, "0" + bytes({0xFD}));
 }
 
 struct DataCase {

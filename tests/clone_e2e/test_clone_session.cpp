@@ -224,7 +224,7 @@ TEST_F(CloneSession, AWriteCannotBeCancelled) {
     prompt.answer(cmcPrompt::AnswerOk);
     ASSERT_TRUE(session->write());
     while (session->outcome() == indCloneSession::Outcome::Running &&
-           !(man.operation() == cmcCloneDrv::Write && man.bytesDone() > 0))
+           !(man.operation() == cmcCloneDrv::Mode::Write && man.bytesDone() > 0))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     ASSERT_TRUE(man.busy());
     EXPECT_FALSE(man.canCancel());
