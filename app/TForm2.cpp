@@ -8,7 +8,6 @@
 #include "cmcPrompt.h"
 #include "cuiLook.h"
 #include "indEnviron.h"
-#include "indMain.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -28,8 +27,8 @@ constexpr int StandardPorts = 4;
 
 } // namespace
 
-TForm2::TForm2(indMain& controller, cmcEvMan& eventManager, cmcGTex& definitions)
-    : QDialog(nullptr), main(controller), events(eventManager), table(definitions) {
+TForm2::TForm2(indEnviron& store, cmcEvMan& eventManager, cmcGTex& definitions)
+    : QDialog(nullptr), settings(store), events(eventManager), table(definitions) {
     setObjectName("TForm2");
     buildControls();
     selectStoredPort();
@@ -100,7 +99,7 @@ void TForm2::buildControls() {
 // A stored port outside the four standard ones goes to the edit field.
 void TForm2::selectStoredPort() {
     Edit1->clear();
-    const int port = main.environ().comPort;
+    const int port = settings.comPort;
     if (port >= 1 && port <= StandardPorts)
         COM[port - 1]->setChecked(true);
     else if (port > StandardPorts && indEnviron::validPort(port))
@@ -119,7 +118,7 @@ void TForm2::prepareAndShow() {
     const QByteArray portCaption = table.GetText("GI_App_InitialSetup_Port");
     for (int i = 0; i < StandardPorts; ++i) {
         const QByteArray device =
-            table.stored(cuiComPortDialog::boundCaption(main.environ().portDevice(i + 1), table));
+            table.stored(cuiComPortDialog::boundCaption(settings.portDevice(i + 1), table));
         COM[i]->setText(table.display(cmcGTex::formatted(portCaption, i + 1, device.constData())));
     }
     COMMore->setText(table.display(table.GetText("GI_App_InitialSetup_More")));
@@ -141,10 +140,9 @@ void TForm2::showDevices() {
     selectStoredPort();
     present = cmcPortBinding::usbFirst(deviceSource());
     const std::optional<QString> initial = cmcPortBinding::initialChoice(
-        main.environ().portStored() ? cmcPortBinding::PortStored : cmcPortBinding::NoPortStored,
-        present);
+        settings.portStored() ? cmcPortBinding::PortStored : cmcPortBinding::NoPortStored, present);
     for (const cuiComPortDialog::Device& device : present) {
-        if (cuiComPortDialog::opensAsStandardPort(main.environ(), device.path))
+        if (cuiComPortDialog::opensAsStandardPort(settings, device.path))
             continue;
         auto* button =
             new QRadioButton(cuiComPortDialog::caption(device, table), COMMore->parentWidget());
@@ -178,7 +176,7 @@ int TForm2::chosenPort() const {
 void TForm2::Button1Click() {
     const std::optional<QString> device = chosenDevice();
     const int port =
-        device ? cmcPortBinding::portFor(main.environ().portDevices(), present, *device).value_or(0)
+        device ? cmcPortBinding::portFor(settings.portDevices(), present, *device).value_or(0)
                : chosenPort();
     if (!indEnviron::validPort(port)) {
         cmcPrompt::app().message(cmcPrompt::titled(table.GetText("GI_AppInd_Opt_ComSel_Notice"),
@@ -188,13 +186,13 @@ void TForm2::Button1Click() {
         return;
     }
     if (device)
-        main.environ().setPortDevice(port, *device);
-    main.environ().comPort = port;
+        settings.setPortDevice(port, *device);
+    settings.comPort = port;
     events.Send(cmcEventId::ReadCloneInformation);
 }
 
 void TForm2::Button2Click() {
-    main.changeDestination(indEnviron::NoDestination, false);
+    emit skipped();
     closing = true;
     close();
 }
@@ -244,11 +242,11 @@ void TForm2::notification(const cmcEvent& event) {
 
 // The receiver told its destination: the setup is done and the tree follows the band plan.
 void TForm2::finishRead() {
-    const bool known = main.environ().destination <= indEnviron::NoDestination;
-    main.environ().setupDone = known ? 1 : 0;
+    const bool known = settings.destination <= indEnviron::NoDestination;
+    settings.setupDone = known ? 1 : 0;
     if (known) {
         events.Send(cmcEventId::DestinationStored);
-        main.rebuildMainTree();
+        emit destinationLearned();
     }
     closing = true;
     close();

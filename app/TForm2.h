@@ -12,15 +12,16 @@ class QRadioButton;
 class cmcEvMan;
 class cmcGTex;
 struct cmcEvent;
-class indMain;
+class indEnviron;
 
 // The initial setup: asks for the port of the cloning cable and reads the receiver's clone
 // information through it, so that the program knows the receiver's destination before the
-// main window appears. Cancel skips it; the program then edits without a receiver.
+// main window appears. Cancel skips it; the program then edits without a receiver. The dialog
+// tells its outcome by its signals; the window's controller acts on it.
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    TForm2(indMain& main, cmcEvMan& events, cmcGTex& table);
+    TForm2(indEnviron& settings, cmcEvMan& events, cmcGTex& table);
     ~TForm2() override;
 
     // Font, captions, introduction and the serial devices present, then shown without
@@ -32,6 +33,12 @@ public:
     void Button1Click();
     // Cancel: no destination; the setup comes again at the next start.
     void Button2Click();
+
+signals:
+    // Cancel: the program goes on without a destination.
+    void skipped();
+    // The receiver's destination is stored: the page tree follows its band plan.
+    void destinationLearned();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,7 +55,7 @@ private:
     static void onEvent(void* context, cmcEvent& event);
     void notification(const cmcEvent& event);
 
-    indMain& main;
+    indEnviron& settings;
     cmcEvMan& events;
     cmcGTex& table;
     bool listening = false;

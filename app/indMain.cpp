@@ -103,7 +103,10 @@ indMain::indMain(indEnviron& store, cmcEvMan& eventManager, cmcPrompt& userPromp
     cmcComm::setDeviceMap(&indMain::deviceOf, this);
     cloneManager.setProgressHook(&indMain::onCloneProgress, this);
     cuiMain::events.AddListener(&indMain::onEvent, this);
-    setupForm = std::make_unique<TForm2>(*this, eventManager, definitions);
+    setupForm = std::make_unique<TForm2>(store, eventManager, definitions);
+    connect(setupForm.get(), &TForm2::skipped, this,
+            [this] { changeDestination(indEnviron::NoDestination, false); });
+    connect(setupForm.get(), &TForm2::destinationLearned, this, &indMain::rebuildMainTree);
     helpViewer = std::make_unique<cuiHtmlHelp>(definitions, store.language);
     pagePrinter = std::make_unique<cuiPrinter>(this, *pageData, definitions, store.printerFontSize);
 }
