@@ -22,7 +22,7 @@ public:
     // The bank whose positions the rows are, or -1 when the rows are records.
     virtual int rowBank() const { return -1; }
     // Whether a print-all job prints this page, with its memory and bank choices.
-    virtual bool printHook(bool memoryChannels, bool bankChannels) const;
+    bool printHook(bool memoryChannels, bool bankChannels) const override;
 
 protected:
     void styleKey(QByteArrayView group) override;

@@ -9,7 +9,6 @@
 #include "cuiPrintJob.h"
 #include "cuiSheet.h"
 #include "iuiPageFactory.h"
-#include "iuiSh_ColCut_A.h"
 
 #include <QPainter>
 #include <QPicture>
@@ -37,9 +36,7 @@ void cuiPrintPage::build(int height) {
 }
 
 bool cuiPrintPage::taken() const {
-    if (const auto* list = dynamic_cast<const iuiSh_ColCut_A*>(page.get()))
-        return list->printHook(job.choices.memoryChannels, job.choices.bankChannels);
-    return page->printable();
+    return page->printHook(job.choices.memoryChannels, job.choices.bankChannels);
 }
 
 std::vector<int> cuiPrintPage::columnWidths() const {

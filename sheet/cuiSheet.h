@@ -61,6 +61,13 @@ public:
     // The first selectable cell with the link and index, in row-major order.
     bool findCell(int link, int index, int& column, int& row) const;
     virtual bool printable() const { return !sheetStyle.noPrint; }
+    // Whether a print-all job takes the page, with the job's choices of memory channel pages and
+    // bank pages; pages outside those kinds go by whether they print at all.
+    virtual bool printHook(bool memoryChannels, bool bankChannels) const {
+        (void)memoryChannels;
+        (void)bankChannels;
+        return printable();
+    }
     // The page's number in the program's page index space, -1 for sheets outside it.
     virtual int pageIndex() const { return -1; }
     // The text printed as the page's title.
