@@ -376,8 +376,8 @@ void indMain::actionStarting() {
 
 void indMain::actionEnded(const datCellReq& request) {
     const bool command = request.key == datCellReq::KeyCommand && !request.hasInput;
+    // The sheet refreshes the menus and toolbar once the action's answer is carried out.
     undoHistory->end(stepName(command ? stepOfCommand(request.commandLink) : StepEdit));
-    updateCommands();
 }
 
 void indMain::changeStarting() {
