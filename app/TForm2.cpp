@@ -122,6 +122,9 @@ void TForm2::prepareAndShow() {
         COM[i]->setText(table.display(cmcGTex::formatted(portCaption, i + 1, device.constData())));
     }
     COMMore->setText(table.display(table.GetText("GI_App_InitialSetup_More")));
+    // A screen reader names the fields by the captions the eye reads beside them.
+    Edit1->setAccessibleName(COMMore->text());
+    Memo1->setAccessibleName(windowTitle());
     showDevices();
     Memo1->setPlainText(table.display(table.multiLineText("GI_App_InitialSetup_Memo_Caption")));
     const QFontMetrics metrics(Memo1->font());

@@ -18,10 +18,13 @@
 #include "indEnviron.h"
 #include "indMain.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -107,6 +110,24 @@ TEST_F(FirstStart, AStoredPortAboveFourIsInTheEditField) {
     start();
     EXPECT_TRUE(control<QRadioButton>("COMMore")->isChecked());
     EXPECT_EQ(control<QLineEdit>("Edit1")->text(), "7");
+}
+
+// A screen reader names every field of the setup: the edit field and the introduction too.
+TEST_F(FirstStart, EveryFieldOfTheSetupHasAnAccessibleName) {
+    devices = {usbCable};
+    start();
+    QList<QWidget*> fields;
+    for (QWidget* field : setup().findChildren<QWidget*>())
+        if (qobject_cast<QAbstractButton*>(field) || qobject_cast<QLineEdit*>(field) ||
+            qobject_cast<QPlainTextEdit*>(field))
+            fields << field;
+    ASSERT_GE(fields.size(), 9);
+    for (QWidget* field : fields) {
+        QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(readable, nullptr);
+        EXPECT_FALSE(readable->text(QAccessible::Name).isEmpty())
+            << field->objectName().toStdString();
+    }
 }
 
 TEST_F(FirstStart, PortsOutsideTheRangeAreRefused) {
